@@ -1,0 +1,37 @@
+#include "platform/ConsoleLaunchPlan.h"
+
+namespace vantrel {
+namespace {
+
+std::u16string quoted(std::u16string_view text) {
+    std::u16string result(1, u'"');
+    result += text;
+    result += u'"';
+    return result;
+}
+
+std::u16string inFolder(std::u16string_view folder, std::u16string_view file) {
+    std::u16string path(folder);
+    if (!path.empty() && path.back() != u'\\') {
+        path += u'\\';
+    }
+    path += file;
+    return path;
+}
+
+}  // namespace
+
+std::vector<ProcessLaunch> consoleLaunchPlan(const WindowsVersion& version,
+                                             std::u16string_view systemDirectory,
+                                             std::u16string_view conhostDirectory) {
+    const std::u16string cmd = inFolder(systemDirectory, u"cmd.exe");
+    std::vector<ProcessLaunch> plan;
+    if (version.major >= 10) {
+        const std::u16string conhost = inFolder(conhostDirectory, u"conhost.exe");
+        plan.push_back({conhost, quoted(conhost) + u" " + quoted(cmd)});
+    }
+    plan.push_back({cmd, quoted(cmd)});
+    return plan;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,215 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "window/Form1.h"
+#include "window/WindowView.h"
+
+namespace vantrel::testing {
+
+struct Post {
+    WindowHandle window;
+    char16_t unit;
+    bool operator==(const Post&) const = default;
+};
+
+struct Dialog {
+    enum Kind { Input, Box } kind;
+    std::u16string prompt;
+    std::u16string title;
+    std::u16string defaultText;  // input boxes
+    int style = 0;               // message boxes
+};
+
+// Records every platform call; answers come from queues the test fills.
+class FakePlatform : public Platform {
+public:
+    WindowHandle console = 0x1234;
+    // Fails the post with this zero-based index, when set.
+    int failPostAt = -1;
+    std::vector<Post> posts;
+    std::vector<Dialog> dialogs;
+    std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
+    std::deque<int> boxAnswers;               // an empty queue answers OK
+    std::map<std::u16string, EntryKind> entries;
+    std::vector<std::u16string> unmakeableDirectories;
+    std::vector<std::u16string> unremovable;
+    bool consoleStarts = true;
+    int consoleStartCount = 0;
+    LocalTime now{2027, 3, 5, 9, 7, 3};
+    int clockReadings = 0;
+
+    WindowHandle findConsoleWindow() override { return console; }
+
+    bool postCharacter(WindowHandle window, char16_t unit) override {
+        if (static_cast<int>(posts.size()) == failPostAt) {
+            failPostAt = -1;
+            return false;
+        }
+        posts.push_back({window, unit});
+        return true;
+    }
+
+    bool startConsole() override {
+        ++consoleStartCount;
+        return consoleStarts;
+    }
+
+    std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,
+                               std::u16string_view defaultText) override {
+        dialogs.push_back({Dialog::Input, std::u16string(prompt), std::u16string(title),
+                           std::u16string(defaultText)});
+        if (inputAnswers.empty()) {
+            return std::u16string(defaultText);
+        }
+        std::u16string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+
+    int confirmBox(std::u16string_view prompt, int style, std::u16string_view title) override {
+        dialogs.push_back(
+            {Dialog::Box, std::u16string(prompt), std::u16string(title), u"", style});
+        if (boxAnswers.empty()) {
+            return box::kOk;
+        }
+        const int answer = boxAnswers.front();
+        boxAnswers.pop_front();
+        return answer;
+    }
+
+    EntryKind entryKind(std::u16string_view path) override {
+        const auto found = entries.find(folded(path));
+        return found == entries.end() ? EntryKind::Missing : found->second;
+    }
+
+    bool createDirectory(std::u16string_view path) override {
+        const std::u16string key = folded(path);
+        for (const auto& refused : unmakeableDirectories) {
+            if (folded(refused) == key) {
+                return false;
+            }
+        }
+        const EntryKind kind = entryKind(path);
+        if (kind == EntryKind::Missing) {
+            entries[key] = EntryKind::Directory;
+            return true;
+        }
+        return kind == EntryKind::Directory;
+    }
+
+    bool removeEmptyDirectory(std::u16string_view path) override {
+        return removeIf(path, EntryKind::Directory);
+    }
+
+    bool deleteFile(std::u16string_view path) override {
+        return removeIf(path, EntryKind::OrdinaryFile);
+    }
+
+    LocalTime localTime() override {
+        ++clockReadings;
+        return now;
+    }
+
+    void setEntry(std::u16string_view path, EntryKind kind) { entries[folded(path)] = kind; }
+
+    // The characters posted, without the windows they went to.
+    std::u16string typed() const {
+        std::u16string text;
+        for (const Post& post : posts) {
+            text += post.unit;
+        }
+        return text;
+    }
+
+private:
+    // Windows paths ignore case, so C:\adb and C:\ADB name one folder.
+    static std::u16string folded(std::u16string_view path) {
+        std::u16string key(path);
+        for (char16_t& c : key) {
+            if (c >= u'a' && c <= u'z') {
+                c = static_cast<char16_t>(c - u'a' + u'A');
+            }
+        }
+        return key;
+    }
+
+    bool removeIf(std::u16string_view path, EntryKind expected) {
+        const std::u16string key = folded(path);
+        for (const auto& refused : unremovable) {
+            if (folded(refused) == key) {
+                return false;
+            }
+        }
+        const auto found = entries.find(key);
+        if (found == entries.end() || found->second != expected) {
+            return false;
+        }
+        entries.erase(found);
+        return true;
+    }
+};
+
+// The window's state as plain values, with a record of every write to Text1.
+class FakeView : public WindowView {
+public:
+    Mode mode = Mode::Normal;
+    std::u16string combo1 = u"手机重启";
+    std::u16string combo2 = u"寻找Fastboot";
+    std::u16string combo3 = u"从电脑到手机";
+    std::u16string text1;
+    std::vector<std::u16string> statusWrites;
+
+    bool isSelected(Mode m) const override { return m == mode; }
+
+    std::u16string listText(List list) const override {
+        switch (list) {
+            case List::Combo1:
+                return combo1;
+            case List::Combo2:
+                return combo2;
+            case List::Combo3:
+                return combo3;
+        }
+        return {};
+    }
+
+    std::u16string statusText() const override { return text1; }
+
+    void setStatusText(const std::u16string& text) override {
+        text1 = text;
+        statusWrites.push_back(text);
+    }
+};
+
+// A window with its fakes, ready for clicks.
+struct FormFixture {
+    FakePlatform platform;
+    FakeView view;
+    Form1 form{platform, view};
+
+    // Start in the given mode with the given list text.
+    void pressStart(Mode mode, std::u16string_view listText = {}) {
+        view.mode = mode;
+        switch (mode) {
+            case Mode::Normal:
+                view.combo1 = listText;
+                break;
+            case Mode::Bootloader:
+                view.combo2 = listText;
+                break;
+            case Mode::Transfer:
+                view.combo3 = listText;
+                break;
+            case Mode::Install:
+                break;
+        }
+        form.click(kCommand2);
+    }
+};
+
+}  // namespace vantrel::testing
