@@ -17,7 +17,7 @@ enum class TypingOutcome {
 // Types command lines into the console window as WM_CHAR messages. Holds the
 // window's three typing variables; every call sets all three before use.
 class ConsoleTyper {
-public:
+  public:
     explicit ConsoleTyper(Platform& platform) : platform_(platform) {}
 
     // Posts each UTF-16 code unit of the line, then one carriage return.
@@ -27,7 +27,7 @@ public:
     const std::u16string& pendingCommand() const { return pendingCommand_; }
     std::int32_t typingPosition() const { return typingPosition_; }
 
-private:
+  private:
     Platform& platform_;
     WindowHandle consoleWindow_ = 0;
     std::u16string pendingCommand_;

@@ -31,13 +31,21 @@ void xgdpi_Click(FormContext& form) {
     typePrefixWithEntry(form, u"请输入要更改安卓设备的DPI。", u"150", u"adb shell wm density ");
 }
 
-void xsfpl_Click(FormContext& form) { runFixedLine(form, u"adb shell wm size"); }
+void xsfpl_Click(FormContext& form) {
+    runFixedLine(form, u"adb shell wm size");
+}
 
-void xsdpi_Click(FormContext& form) { runFixedLine(form, u"adb shell wm density"); }
+void xsdpi_Click(FormContext& form) {
+    runFixedLine(form, u"adb shell wm density");
+}
 
-void hffpl_Click(FormContext& form) { runFixedLine(form, u"adb shell wm size reset"); }
+void hffpl_Click(FormContext& form) {
+    runFixedLine(form, u"adb shell wm size reset");
+}
 
-void hfdpi_Click(FormContext& form) { runFixedLine(form, u"adb shell wm density reset"); }
+void hfdpi_Click(FormContext& form) {
+    runFixedLine(form, u"adb shell wm density reset");
+}
 
 void jp_Click(FormContext& form) {
     typeThenShow(form, u"adb shell screencap -p /sdcard/test.png", u"/sdcard/test.png已截屏");
@@ -47,6 +55,8 @@ void tstp_Click(FormContext& form) {
     typeThenShow(form, u"adb pull /sdcard/test.png C:\\ADB", u"已推送到电脑C:\\ADB");
 }
 
-void jz_Click(FormContext& form) { runFixedLine(form, u"start C:\\adb\\adbjz.doc"); }
+void jz_Click(FormContext& form) {
+    runFixedLine(form, u"start C:\\adb\\adbjz.doc");
+}
 
 }  // namespace vantrel

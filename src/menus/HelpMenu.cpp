@@ -9,12 +9,20 @@
 
 namespace vantrel {
 
-void adbhelp_Click(FormContext& form) { runFixedLine(form, u"adb help"); }
+void adbhelp_Click(FormContext& form) {
+    runFixedLine(form, u"adb help");
+}
 
-void BLhelp_Click(FormContext& form) { runFixedLine(form, u"fastboot help"); }
+void BLhelp_Click(FormContext& form) {
+    runFixedLine(form, u"fastboot help");
+}
 
-void bzfile_Click(FormContext& form) { runFixedLine(form, u"start C:\\adb\\adbbz.doc"); }
+void bzfile_Click(FormContext& form) {
+    runFixedLine(form, u"start C:\\adb\\adbbz.doc");
+}
 
-void gy_Click(FormContext& form) { runFixedLine(form, u"explorer " VANTREL_HOMEPAGE_URL); }
+void gy_Click(FormContext& form) {
+    runFixedLine(form, u"explorer " VANTREL_HOMEPAGE_URL);
+}
 
 }  // namespace vantrel

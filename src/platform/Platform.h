@@ -35,7 +35,7 @@ struct LocalTime {
 // Everything the tool asks of the operating system. The Windows build has the
 // real implementation; the unit tests use a recording fake.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // First top-level window of class "ConsoleWindowClass" in Z order, or 0.

@@ -10,9 +10,13 @@ namespace vantrel {
 Form1::Form1(Platform& platform, WindowView& view)
     : typer_(platform), form_{platform, view, typer_} {}
 
-void Form1::load() { Form1_Load(form_); }
+void Form1::load() {
+    Form1_Load(form_);
+}
 
-void Form1::clientAreaClick() { form_.view.setStatusText(u""); }
+void Form1::clientAreaClick() {
+    form_.view.setStatusText(u"");
+}
 
 void Form1::click(ControlId id) {
     switch (id) {

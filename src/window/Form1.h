@@ -9,7 +9,7 @@ namespace vantrel {
 // The main window's behaviour, apart from drawing: owns the typing variables
 // and routes every click to its control's handler.
 class Form1 {
-public:
+  public:
     Form1(Platform& platform, WindowView& view);
 
     // Runs before the window is first shown.
@@ -21,7 +21,7 @@ public:
 
     const ConsoleTyper& typer() const { return typer_; }
 
-private:
+  private:
     ConsoleTyper typer_;
     FormContext form_;
 };

@@ -12,7 +12,7 @@ enum class List { Combo1, Combo2, Combo3 };
 
 // What the handlers read from and write to the main window, and nothing more.
 class WindowView {
-public:
+  public:
     virtual ~WindowView() = default;
 
     virtual bool isSelected(Mode mode) const = 0;

@@ -11,6 +11,33 @@
 
 namespace vantrel::testing {
 
+// UTF-8 for test names and messages.
+inline std::string utf8(std::u16string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 struct Post {
     WindowHandle window;
     char16_t unit;
@@ -27,7 +54,7 @@ struct Dialog {
 
 // Records every platform call; answers come from queues the test fills.
 class FakePlatform : public Platform {
-public:
+  public:
     WindowHandle console = 0x1234;
     // Fails the post with this zero-based index, when set.
     int failPostAt = -1;
@@ -72,8 +99,7 @@ public:
     }
 
     int confirmBox(std::u16string_view prompt, int style, std::u16string_view title) override {
-        dialogs.push_back(
-            {Dialog::Box, std::u16string(prompt), std::u16string(title), u"", style});
+        dialogs.push_back({Dialog::Box, std::u16string(prompt), std::u16string(title), u"", style});
         if (boxAnswers.empty()) {
             return box::kOk;
         }
@@ -126,7 +152,7 @@ public:
         return text;
     }
 
-private:
+  private:
     // Windows paths ignore case, so C:\adb and C:\ADB name one folder.
     static std::u16string folded(std::u16string_view path) {
         std::u16string key(path);
@@ -156,7 +182,7 @@ private:
 
 // The window's state as plain values, with a record of every write to Text1.
 class FakeView : public WindowView {
-public:
+  public:
     Mode mode = Mode::Normal;
     std::u16string combo1 = u"手机重启";
     std::u16string combo2 = u"寻找Fastboot";

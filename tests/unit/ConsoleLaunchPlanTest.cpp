@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "platform/ConsoleLaunchPlan.h"
+
+namespace vantrel {
+namespace {
+
+TEST(ConsoleLaunchPlanTest, WindowsTenAndLaterTryConhostFirstThenCmd) {
+    const auto plan =
+        consoleLaunchPlan({10, 0, 22631}, u"C:\\Windows\\system32", u"C:\\Windows\\system32");
+    ASSERT_EQ(plan.size(), 2u);
+    EXPECT_EQ(plan[0].application, u"C:\\Windows\\system32\\conhost.exe");
+    EXPECT_EQ(plan[0].commandLine,
+              u"\"C:\\Windows\\system32\\conhost.exe\" \"C:\\Windows\\system32\\cmd.exe\"");
+    EXPECT_EQ(plan[1].application, u"C:\\Windows\\system32\\cmd.exe");
+    EXPECT_EQ(plan[1].commandLine, u"\"C:\\Windows\\system32\\cmd.exe\"");
+}
+
+TEST(ConsoleLaunchPlanTest, OlderWindowsStartCmdOnly) {
+    for (const WindowsVersion version : {WindowsVersion{6, 1, 7601}, WindowsVersion{6, 3, 9600}}) {
+        const auto plan = consoleLaunchPlan(version, u"C:\\Windows\\system32\\", u"C:\\x");
+        ASSERT_EQ(plan.size(), 1u);
+        EXPECT_EQ(plan[0].application, u"C:\\Windows\\system32\\cmd.exe");
+    }
+}
+
+TEST(ConsoleLaunchPlanTest, ThirtyTwoBitProgramReachesConhostThroughSysnative) {
+    const auto plan =
+        consoleLaunchPlan({10, 0, 19045}, u"C:\\Windows\\SysWOW64", u"C:\\Windows\\Sysnative");
+    EXPECT_EQ(plan[0].application, u"C:\\Windows\\Sysnative\\conhost.exe");
+    EXPECT_EQ(plan[0].commandLine,
+              u"\"C:\\Windows\\Sysnative\\conhost.exe\" \"C:\\Windows\\SysWOW64\\cmd.exe\"");
+}
+
+}  // namespace
+}  // namespace vantrel

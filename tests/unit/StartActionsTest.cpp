@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "Fakes.h"
+
+namespace vantrel::testing {
+namespace {
+
+constexpr std::u16string_view kStale = u"earlier status";
+
+struct FixedCase {
+    Mode mode;
+    std::u16string item;
+    std::u16string line;
+};
+
+void PrintTo(const FixedCase& c, std::ostream* os) {
+    *os << utf8(c.item);
+}
+
+class FixedLineTest : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedLineTest, ClearsStatusThenTypesTheLineWithoutAnyDialog) {
+    FormFixture f;
+    f.view.text1 = kStale;
+    f.pressStart(GetParam().mode, GetParam().item);
+    EXPECT_EQ(f.platform.typed(), GetParam().line + u"\r");
+    EXPECT_EQ(f.view.statusWrites, std::vector<std::u16string>{u""});
+    EXPECT_TRUE(f.platform.dialogs.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryFixedItem, FixedLineTest,
+    ::testing::Values(FixedCase{Mode::Normal, u"手机重启", u"adb shell reboot"},
+                      FixedCase{Mode::Normal, u"手机关机", u"adb shell reboot -p"},
+                      FixedCase{Mode::Normal, u"进入Shell", u"adb shell"},
+                      FixedCase{Mode::Normal, u"列出ADB设备", u"adb devices"},
+                      FixedCase{Mode::Normal, u"重启进入Rec", u"adb reboot recovery"},
+                      FixedCase{Mode::Normal, u"重启进入BL", u"adb reboot bootloader"},
+                      FixedCase{Mode::Normal, u"显示包名", u"adb shell pm list packages"},
+                      FixedCase{Mode::Normal, u"安装Magisk", u"adb install C:\\ADB\\Magisk.apk"},
+                      FixedCase{Mode::Normal, u"安装X-pore", u"adb install C:\\ADB\\X-plore.apk"},
+                      FixedCase{Mode::Normal, u"安装X浏览器", u"adb install C:\\ADB\\X-llq.apk"},
+                      FixedCase{Mode::Bootloader, u"寻找Fastboot", u"fastboot devices"},
+                      FixedCase{Mode::Bootloader, u"重启", u"fastboot reboot"},
+                      FixedCase{Mode::Bootloader, u"OEM解锁", u"fastboot oem unlock"}));
+
+TEST(BootloaderLineTest, LinesHaveTheirDocumentedLengths) {
+    const std::vector<std::tuple<std::u16string, std::size_t, bool>> cases{
+        {u"寻找Fastboot", 16, false}, {u"刷Recovery", 36, true}, {u"重启", 15, false},
+        {u"刷入System", 40, true},    {u"OEM解锁", 19, false},   {u"刷入Boot", 28, true}};
+    for (const auto& [item, length, guarded] : cases) {
+        FormFixture f;
+        f.platform.boxAnswers = {box::kYes};
+        for (const auto* image :
+             {u"C:\\ADB\\recovery.img", u"C:\\ADB\\system.img", u"C:\\ADB\\boot.img"}) {
+            f.platform.setEntry(image, EntryKind::OrdinaryFile);
+        }
+        f.pressStart(Mode::Bootloader, item);
+        EXPECT_EQ(f.platform.posts.size(), length + 1) << utf8(item);
+        EXPECT_EQ(f.platform.dialogs.size(), guarded ? 1u : 0u);
+    }
+}
+
+struct PromptCase {
+    std::u16string item;
+    std::u16string prompt;
+    std::u16string defaultAnswer;
+    std::u16string prefix;
+};
+
+void PrintTo(const PromptCase& c, std::ostream* os) {
+    *os << utf8(c.item);
+}
+
+class PromptedLineTest : public ::testing::TestWithParam<PromptCase> {};
+
+TEST_P(PromptedLineTest, AsksWithItsPromptTitleAndDefault) {
+    FormFixture f;
+    f.pressStart(Mode::Normal, GetParam().item);
+    ASSERT_EQ(f.platform.dialogs.size(), 1u);
+    const Dialog& asked = f.platform.dialogs[0];
+    EXPECT_EQ(asked.kind, Dialog::Input);
+    EXPECT_EQ(asked.prompt, GetParam().prompt);
+    EXPECT_EQ(asked.title, u"提醒");
+    EXPECT_EQ(asked.defaultText, GetParam().defaultAnswer);
+    EXPECT_EQ(f.platform.typed(), GetParam().prefix + GetParam().defaultAnswer + u"\r");
+}
+
+TEST_P(PromptedLineTest, EmptyAnswerTypesNothingButStillClearsTheStatus) {
+    FormFixture f;
+    f.view.text1 = kStale;
+    f.platform.inputAnswers = {u""};
+    f.pressStart(Mode::Normal, GetParam().item);
+    EXPECT_TRUE(f.platform.posts.empty());
+    EXPECT_EQ(f.view.text1, u"");
+}
+
+TEST_P(PromptedLineTest, AnswerIsAppendedUntrimmed) {
+    FormFixture f;
+    f.platform.inputAnswers = {u" "};
+    f.pressStart(Mode::Normal, GetParam().item);
+    EXPECT_EQ(f.platform.typed(), GetParam().prefix + u" \r");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPromptedItem, PromptedLineTest,
+    ::testing::Values(PromptCase{u"无线调试",
+                                 u"请输入安卓设备的IP地址和端口号，:"
+                                 u"号前面为IP地址，后面为端口号，需要安卓设备开启无线调试。",
+                                 u"192.168.1.200:5555", u"adb connect "},
+                      PromptCase{u"模拟按键",
+                                 u"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音"
+                                 u"量加键24、音量减键25，"
+                                 u"更多按键值请到显示键值里面查询。",
+                                 u"4", u"adb shell input keyevent "},
+                      PromptCase{u"卸载Apk", u"请输入要卸载的包名。", u"com.tencent.mm",
+                                 u"adb shell pm uninstall -k --user 0 "}));
+
+TEST(PromptedLineTest, KeyCodeAnswerIsTypedAfterThePrefix) {
+    FormFixture f;
+    f.platform.inputAnswers = {u"26"};
+    f.pressStart(Mode::Normal, u"模拟按键");
+    EXPECT_EQ(f.platform.typed(), u"adb shell input keyevent 26\r");
+}
+
+struct GuardedCase {
+    Mode mode;
+    std::u16string item;
+    std::u16string instruction;
+    std::u16string file;
+    std::u16string line;
+    std::u16string error;
+};
+
+void PrintTo(const GuardedCase& c, std::ostream* os) {
+    *os << utf8(c.item);
+}
+
+const GuardedCase kSideload{
+    Mode::Normal,
+    u"ADB刷机",
+    u"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接",
+    u"C:\\ADB\\update.zip",
+    u"adb sideload update.zip",
+    u"请确定单击了是,并且C:\\ADB\\update.zip文件存在"};
+const GuardedCase kRecovery{
+    Mode::Bootloader,
+    u"刷Recovery",
+    u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
+    u"C:\\ADB\\recovery.img",
+    u"fastboot flash recovery recovery.img",
+    u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在"};
+const GuardedCase kSystem{Mode::Bootloader,
+                          u"刷入System",
+                          u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+                          u"C:\\ADB\\system.img",
+                          u"fastboot flash system -S 100M system.img",
+                          u"请确定单击了是,并且C:\\ADB\\system.img文件存在"};
+const GuardedCase kBoot{Mode::Bootloader,
+                        u"刷入Boot",
+                        u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+                        u"C:\\ADB\\boot.img",
+                        u"fastboot flash boot boot.img",
+                        u"请确定单击了是,并且C:\\ADB\\boot.img文件存在"};
+
+class GuardedFileActionTest
+    : public ::testing::TestWithParam<std::tuple<GuardedCase, int, EntryKind>> {};
+
+TEST_P(GuardedFileActionTest, TypesOnlyOnYesWithAnOrdinaryFileElseShowsOneErrorBox) {
+    const auto& [action, answer, fileKind] = GetParam();
+    FormFixture f;
+    f.view.text1 = kStale;
+    f.platform.setEntry(action.file, fileKind);
+    f.platform.boxAnswers = {answer, box::kCancel};
+    f.pressStart(action.mode, action.item);
+
+    ASSERT_GE(f.platform.dialogs.size(), 1u);
+    const Dialog& confirm = f.platform.dialogs[0];
+    EXPECT_EQ(confirm.kind, Dialog::Box);
+    EXPECT_EQ(confirm.prompt, action.instruction);
+    EXPECT_EQ(confirm.title, u"提示");
+    EXPECT_EQ(confirm.style, 68);
+
+    const bool types = answer == box::kYes && fileKind == EntryKind::OrdinaryFile;
+    if (types) {
+        EXPECT_EQ(f.platform.dialogs.size(), 1u);
+        EXPECT_EQ(f.platform.typed(), action.line + u"\r");
+    } else {
+        ASSERT_EQ(f.platform.dialogs.size(), 2u);
+        const Dialog& error = f.platform.dialogs[1];
+        EXPECT_EQ(error.prompt, action.error);
+        EXPECT_EQ(error.title, u"错误提示");
+        EXPECT_EQ(error.style, 17);
+        EXPECT_TRUE(f.platform.posts.empty());
+    }
+    EXPECT_EQ(f.view.text1, u"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    YesNoByFileState, GuardedFileActionTest,
+    ::testing::Combine(::testing::Values(kSideload, kRecovery, kSystem, kBoot),
+                       ::testing::Values(box::kYes, box::kNo),
+                       ::testing::Values(EntryKind::OrdinaryFile, EntryKind::Missing,
+                                         EntryKind::Directory, EntryKind::HiddenOrSystem)));
+
+TEST(GuardedFileActionTest, ErrorBoxAnswerDoesNotAskAgain) {
+    FormFixture f;
+    f.platform.boxAnswers = {box::kNo, box::kOk};
+    f.pressStart(Mode::Normal, u"ADB刷机");
+    EXPECT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_TRUE(f.platform.posts.empty());
+}
+
+TEST(TransferTest, PushWithDefaultsTypesBothPathsThenShowsTheStatus) {
+    FormFixture f;
+    f.pressStart(Mode::Transfer, u"从电脑到手机");
+    ASSERT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_EQ(f.platform.dialogs[0].prompt,
+              u"请输入电脑上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。");
+    EXPECT_EQ(f.platform.dialogs[0].defaultText, u"C:\\ADB\\adbjz.doc");
+    EXPECT_EQ(f.platform.dialogs[1].prompt,
+              u"请输入手机上要传输文件的路径,路径不能有空格或者特殊字符。");
+    EXPECT_EQ(f.platform.dialogs[1].defaultText, u"/sdcard");
+    for (const Dialog& d : f.platform.dialogs) {
+        EXPECT_EQ(d.title, u"提醒");
+    }
+    EXPECT_EQ(f.platform.typed(), u"adb push C:\\ADB\\adbjz.doc /sdcard\r");
+    EXPECT_EQ(f.platform.posts.size(), 34u);
+    EXPECT_EQ(f.view.text1, u"传输中勿关黑窗口。");
+}
+
+TEST(TransferTest, PullWithDefaults) {
+    FormFixture f;
+    f.pressStart(Mode::Transfer, u"从手机到电脑");
+    ASSERT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_EQ(f.platform.dialogs[0].prompt,
+              u"请输入手机上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。");
+    EXPECT_EQ(f.platform.dialogs[1].prompt,
+              u"请输入电脑上要传输文件的路径,路径不能有空格或者特殊字符。");
+    EXPECT_EQ(f.platform.typed(), u"adb pull /sdcard/test.png C:\\ADB\r");
+    EXPECT_EQ(f.platform.posts.size(), 33u);
+}
+
+TEST(TransferTest, EitherEmptyAnswerStopsAfterBothBoxes) {
+    for (const auto& answers :
+         {std::deque<std::u16string>{u"", u"/sdcard"}, std::deque<std::u16string>{u"a", u""}}) {
+        FormFixture f;
+        f.view.text1 = kStale;
+        f.platform.inputAnswers = answers;
+        f.pressStart(Mode::Transfer, u"从电脑到手机");
+        EXPECT_EQ(f.platform.dialogs.size(), 2u);
+        EXPECT_TRUE(f.platform.posts.empty());
+        EXPECT_EQ(f.view.text1, u"");
+    }
+}
+
+TEST(TransferTest, PathsWithBlanksAreTypedUnchanged) {
+    FormFixture f;
+    f.platform.inputAnswers = {u"C:\\My Files\\a b.txt", u"/sdcard/x y"};
+    f.pressStart(Mode::Transfer, u"从电脑到手机");
+    EXPECT_EQ(f.platform.typed(), u"adb push C:\\My Files\\a b.txt /sdcard/x y\r");
+}
+
+TEST(TransferTest, NoConsoleShowsThatInsteadOfTheTransferStatus) {
+    FormFixture f;
+    f.platform.console = 0;
+    f.pressStart(Mode::Transfer, u"从手机到电脑");
+    EXPECT_EQ(f.view.text1, u"未找到cmd窗口");
+}
+
+TEST(InstallTest, TypesTheStatusBoxTextAndKeepsIt) {
+    FormFixture f;
+    f.view.text1 = u"D:\\apps\\my app.apk";
+    f.pressStart(Mode::Install);
+    EXPECT_EQ(f.platform.typed(), u"adb install D:\\apps\\my app.apk\r");
+    EXPECT_TRUE(f.view.statusWrites.empty());
+    EXPECT_TRUE(f.platform.dialogs.empty());
+}
+
+TEST(InstallTest, EmptyStatusBoxTypesThePrefixAlone) {
+    FormFixture f;
+    f.pressStart(Mode::Install);
+    EXPECT_EQ(f.platform.typed(), u"adb install \r");
+    EXPECT_EQ(f.platform.posts.size(), 13u);
+}
+
+TEST(InstallTest, NoConsoleLeavesThePathInPlace) {
+    FormFixture f;
+    f.platform.console = 0;
+    f.view.text1 = u"C:\\ADB\\Magisk.apk";
+    f.pressStart(Mode::Install);
+    EXPECT_EQ(f.view.text1, u"C:\\ADB\\Magisk.apk");
+    EXPECT_TRUE(f.view.statusWrites.empty());
+}
+
+TEST(FirmwareExtractionTest, AsksBothThenTypesTheDdLine) {
+    FormFixture f;
+    f.pressStart(Mode::Normal, u"提取固件");
+    ASSERT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_EQ(f.platform.dialogs[0].defaultText, u"/dev/block/platform/sdio_emmc/by-name/recovery");
+    EXPECT_EQ(f.platform.dialogs[1].defaultText, u"/sdcard/recovery.img");
+    EXPECT_TRUE(f.platform.dialogs[0].prompt.starts_with(u"需要设备获取root权限"));
+    EXPECT_TRUE(f.platform.dialogs[1].prompt.starts_with(u"请输入要保存在手机上的文件路径"));
+    EXPECT_EQ(f.platform.typed(),
+              u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery "
+              u"of=/sdcard/recovery.img'\"\r");
+}
+
+TEST(FirmwareExtractionTest, CancelOnTheFirstBoxStillShowsTheSecondAndTypesNothing) {
+    FormFixture f;
+    f.platform.inputAnswers = {u"", u"/sdcard/boot.img"};
+    f.pressStart(Mode::Normal, u"提取固件");
+    EXPECT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_TRUE(f.platform.posts.empty());
+}
+
+TEST(ClockSyncTest, TypesOneReadingOfTheLocalTimeWithoutADialog) {
+    FormFixture f;
+    f.view.text1 = kStale;
+    f.platform.now = {2026, 12, 31, 23, 59, 58};
+    f.pressStart(Mode::Normal, u"同步时间");
+    EXPECT_EQ(f.platform.clockReadings, 1);
+    EXPECT_TRUE(f.platform.dialogs.empty());
+    EXPECT_EQ(f.platform.typed(), u"adb shell \"su -c 'date 123123592026.58 set'\"\r");
+    EXPECT_EQ(f.view.text1, u"");
+}
+
+TEST(NoConsoleTest, EveryClearingActionReportsTheMissingConsole) {
+    for (const auto& [mode, item] :
+         {std::pair{Mode::Normal, u"手机重启"}, std::pair{Mode::Normal, u"无线调试"},
+          std::pair{Mode::Bootloader, u"OEM解锁"}}) {
+        FormFixture f;
+        f.platform.console = 0;
+        f.pressStart(mode, item);
+        EXPECT_EQ(f.view.text1, u"未找到cmd窗口");
+        EXPECT_TRUE(f.platform.posts.empty());
+    }
+}
+
+TEST(NoConsoleTest, InterruptedLineIsReported) {
+    FormFixture f;
+    f.platform.failPostAt = 5;
+    f.pressStart(Mode::Normal, u"手机重启");
+    EXPECT_EQ(f.view.text1, u"输入cmd窗口中断，命令未执行");
+    EXPECT_EQ(f.platform.typed(), u"adb s");
+}
+
+}  // namespace
+}  // namespace vantrel::testing
