@@ -12,7 +12,7 @@ import sys
 HEADER = (r"{\rtf1\ansi\ansicpg936\deff0"
           r"{\fonttbl{\f0\fnil\fcharset134 SimSun;}{\f1\fswiss\fcharset0 Arial;}}"
           "\n" r"\viewkind4\uc1\pard\sa120\f0\fs22" "\n")
-TABLE_COLUMN_TWIPS = (1400, 4600, 9000)
+TABLE_COLUMN_TWIPS = (1300, 5200, 9000)
 
 
 def escaped(text):
