@@ -8,6 +8,10 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 : "${WINEPREFIX:=/tmp/vantrel-wine-$(id -u)}"
 export WINEPREFIX
+# The 64-bit loader runs the 64-bit programs: the "wine" wrapper prefers an
+# installed wine32, which fails where the kernel cannot run 32-bit programs.
+if [ -x /usr/lib/wine/wine64 ]; then VANTREL_WINE=/usr/lib/wine/wine64; else VANTREL_WINE=wine; fi
+export VANTREL_WINE
 
 vantrel_xvfb_pid=""
 
@@ -34,7 +38,7 @@ vantrel_start_display() {
 # Creates the Wine prefix once; later calls reuse it.
 vantrel_prepare_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot -i >/dev/null 2>&1
+        "$VANTREL_WINE" wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
 }

@@ -1,0 +1,79 @@
+#include "platform/win32/ConsoleStart.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ConsoleLaunchPlan.h"
+#include "platform/win32/SystemFunction.h"
+#include "platform/win32/UniqueHandles.h"
+#include "platform/win32/WideText.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// The real version: GetVersionEx reports what the program's manifest claims to support.
+WindowsVersion windowsVersion() {
+    using RtlGetVersionFunction = LONG WINAPI(OSVERSIONINFOW*);
+    const auto rtlGetVersion = systemFunction<RtlGetVersionFunction>(L"ntdll.dll", "RtlGetVersion");
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) {
+        return {};
+    }
+    return {info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+std::u16string folder(UINT(WINAPI* query)(LPWSTR, UINT)) {
+    std::wstring path(MAX_PATH, L'\0');
+    const UINT length = query(path.data(), static_cast<UINT>(path.size()));
+    path.resize(length < path.size() ? length : 0);
+    return utf16(path);
+}
+
+// A 32-bit program on 64-bit Windows sees the 32-bit system folder as
+// System32 and reaches the 64-bit one only through Sysnative.
+std::u16string conhostDirectory(const std::u16string& systemDirectory) {
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64) {
+        return systemDirectory;
+    }
+    const std::u16string windowsDirectory = folder(GetWindowsDirectoryW);
+    return windowsDirectory.empty() ? systemDirectory : windowsDirectory + u"\\Sysnative";
+}
+
+bool startProcess(const ProcessLaunch& launch) {
+    const std::wstring application = wide(launch.application);
+    std::wstring commandLine = wide(launch.commandLine);  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNOACTIVATE;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &started)) {
+        return false;
+    }
+    // Nothing is kept of the console: both handles go at once.
+    const UniqueHandle process(started.hProcess);
+    const UniqueHandle thread(started.hThread);
+    return true;
+}
+
+}  // namespace
+
+bool startConsoleProcess() {
+    const std::u16string systemDirectory = folder(GetSystemDirectoryW);
+    if (systemDirectory.empty()) {
+        return false;  // a bare "cmd.exe" would be searched for, in the current folder first
+    }
+    for (const ProcessLaunch& launch :
+         consoleLaunchPlan(windowsVersion(), systemDirectory, conhostDirectory(systemDirectory))) {
+        if (startProcess(launch)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace vantrel::win32
