@@ -28,9 +28,9 @@ std::vector<ProcessLaunch> consoleLaunchPlan(const WindowsVersion& version,
     std::vector<ProcessLaunch> plan;
     if (version.major >= 10) {
         const std::u16string conhost = inFolder(conhostDirectory, u"conhost.exe");
-        plan.push_back({conhost, quoted(conhost) + u" " + quoted(cmd)});
+        plan.push_back({conhost, quoted(conhost) + u" " + quoted(cmd), false});
     }
-    plan.push_back({cmd, quoted(cmd)});
+    plan.push_back({cmd, quoted(cmd), true});
     return plan;
 }
 

@@ -16,6 +16,9 @@ struct WindowsVersion {
 struct ProcessLaunch {
     std::u16string application;
     std::u16string commandLine;
+    // cmd.exe must get a console of its own, even when the program was started
+    // from one; conhost.exe is the console host and opens its own window.
+    bool needsNewConsole;
 };
 
 // The process starts to try, in order, until one succeeds. Always full paths

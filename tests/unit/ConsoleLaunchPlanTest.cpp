@@ -14,6 +14,8 @@ TEST(ConsoleLaunchPlanTest, WindowsTenAndLaterTryConhostFirstThenCmd) {
               u"\"C:\\Windows\\system32\\conhost.exe\" \"C:\\Windows\\system32\\cmd.exe\"");
     EXPECT_EQ(plan[1].application, u"C:\\Windows\\system32\\cmd.exe");
     EXPECT_EQ(plan[1].commandLine, u"\"C:\\Windows\\system32\\cmd.exe\"");
+    EXPECT_FALSE(plan[0].needsNewConsole);
+    EXPECT_TRUE(plan[1].needsNewConsole);
 }
 
 TEST(ConsoleLaunchPlanTest, OlderWindowsStartCmdOnly) {

@@ -50,7 +50,8 @@ bool startProcess(const ProcessLaunch& launch) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNOACTIVATE;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+    const DWORD flags = launch.needsNewConsole ? CREATE_NEW_CONSOLE : 0;
+    if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags,
                         nullptr, nullptr, &startup, &started)) {
         return false;
     }
