@@ -1,0 +1,149 @@
+// Start in bootloader mode: three fixed fastboot lines and three guarded flashes.
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "driver/Units.h"
+#include "driver/VantrelTest.h"
+#include "driver/WorkFolder.h"
+
+namespace e2e {
+namespace {
+
+using namespace vantrel;
+
+struct FixedItem {
+    const wchar_t* item;
+    const wchar_t* line;
+    size_t length;
+};
+
+constexpr std::array kFixedItems{
+    FixedItem{L"寻找Fastboot", L"fastboot devices", 16},
+    FixedItem{L"重启", L"fastboot reboot", 15},
+    FixedItem{L"OEM解锁", L"fastboot oem unlock", 19},
+};
+
+struct Flash {
+    const wchar_t* item;
+    const wchar_t* image;
+    const wchar_t* instruction;
+    const wchar_t* error;
+    const wchar_t* line;
+};
+
+constexpr std::array kFlashes{
+    Flash{L"刷Recovery", L"recovery.img",
+          L"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
+          L"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
+          L"fastboot flash recovery recovery.img"},
+    Flash{L"刷入System", L"system.img",
+          L"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+          L"请确定单击了是,并且C:\\ADB\\system.img文件存在",
+          L"fastboot flash system -S 100M system.img"},
+    Flash{L"刷入Boot", L"boot.img",
+          L"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+          L"请确定单击了是,并且C:\\ADB\\boot.img文件存在", L"fastboot flash boot boot.img"},
+};
+
+class BootloaderModeTest : public VantrelTest {
+  protected:
+    void startBootloaderItem(std::wstring_view item) { startItem(kOption2, kCombo2, item); }
+
+    // Starts the flash and answers its confirmation box, which must look right.
+    void startFlashAndAnswer(const Flash& flash, int answer) {
+        startBootloaderItem(flash.item);
+        ProgramDialog confirmation = waitForDialog();
+        EXPECT_EQ(confirmation.title(), L"提示");
+        EXPECT_EQ(confirmation.messageText(), flash.instruction);
+        EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
+        confirmation.press(answer);
+        window().settle();
+    }
+
+    void expectErrorBoxAndClose(const Flash& flash) {
+        ProgramDialog error = waitForDialog();
+        EXPECT_EQ(error.title(), L"错误提示");
+        EXPECT_EQ(error.messageText(), flash.error);
+        EXPECT_TRUE(error.hasButton(IDOK) && error.hasButton(IDCANCEL));
+        error.press(IDOK);
+        window().settle();
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(statusText(), L"");
+    }
+};
+
+TEST_F(BootloaderModeTest, FixedItemsTypeTheirLineWithoutADialog) {
+    for (const FixedItem& fixed : kFixedItems) {
+        SCOPED_TRACE(utf8(fixed.item));
+        console().forget();
+        startBootloaderItem(fixed.item);
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(typedText(), enteredLine(fixed.line));
+        EXPECT_EQ(console().received().size(), fixed.length + 1);
+        EXPECT_EQ(statusText(), L"");
+    }
+}
+
+TEST_F(BootloaderModeTest, FlashWithTheImagePresentAndYesTypesTheFlashLine) {
+    for (const Flash& flash : kFlashes) {
+        SCOPED_TRACE(utf8(flash.item));
+        const WorkFolderEntry image(flash.image, WorkFolderEntry::Form::OrdinaryFile);
+        console().forget();
+        startFlashAndAnswer(flash, IDYES);
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(typedText(), enteredLine(flash.line));
+        EXPECT_EQ(statusText(), L"");
+    }
+}
+
+TEST_F(BootloaderModeTest, FlashAnsweredNoOrWithoutAnOrdinaryImageShowsItsErrorBox) {
+    for (const Flash& flash : kFlashes) {
+        SCOPED_TRACE(utf8(flash.item));
+        {
+            const WorkFolderEntry image(flash.image, WorkFolderEntry::Form::OrdinaryFile);
+            startFlashAndAnswer(flash, IDNO);
+            expectErrorBoxAndClose(flash);
+        }
+        {
+            const WorkFolderEntry folder(flash.image, WorkFolderEntry::Form::Folder);
+            startFlashAndAnswer(flash, IDYES);
+            expectErrorBoxAndClose(flash);
+        }
+        removeFromWorkFolder(flash.image);
+        startFlashAndAnswer(flash, IDYES);
+        expectErrorBoxAndClose(flash);
+    }
+    EXPECT_EQ(typedText(), L"");
+}
+
+TEST_F(BootloaderModeTest, WithoutAWorkFolderEveryFlashEndsInItsErrorBox) {
+    for (const Flash& flash : kFlashes) {
+        removeFromWorkFolder(flash.image);
+    }
+    removeFromWorkFolder(L"update.zip");
+    if (!RemoveDirectoryW(kWorkFolder) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        GTEST_SKIP() << "C:\\ADB holds other files; not removed";
+    }
+    for (const Flash& flash : kFlashes) {
+        SCOPED_TRACE(utf8(flash.item));
+        startFlashAndAnswer(flash, IDYES);
+        expectErrorBoxAndClose(flash);
+    }
+    EXPECT_EQ(typedText(), L"");
+}
+
+TEST_F(BootloaderModeTest, ATextThatIsNoItemRunsNothing) {
+    for (const wchar_t* nearMiss : {L"重启 ", L"oem解锁", L"刷入boot"}) {
+        SCOPED_TRACE(utf8(nearMiss));
+        startBootloaderItem(nearMiss);
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(statusText(), kEarlierStatus);
+    }
+    EXPECT_EQ(typedText(), L"");
+}
+
+}  // namespace
+}  // namespace e2e

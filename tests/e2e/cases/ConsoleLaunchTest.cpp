@@ -1,0 +1,140 @@
+// "打开cmd" and the auto-start marker: the consoles that the program opens,
+// seen as new command interpreter processes.
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <optional>
+#include <string>
+
+#include "driver/DriverOptions.h"
+#include "driver/MessagePump.h"
+#include "driver/Processes.h"
+#include "driver/Units.h"
+#include "driver/VantrelTest.h"
+#include "driver/WorkFolder.h"
+
+namespace e2e {
+namespace {
+
+using namespace vantrel;
+
+constexpr wchar_t kPlantRoot[] = L"C:\\vantrel-e2e-plant";
+constexpr wchar_t kPlantedCmdRan[] = L"C:\\vantrel-e2e-planted-cmd-ran";
+
+std::wstring systemCmdPath() {
+    wchar_t systemDirectory[MAX_PATH] = {};
+    GetSystemDirectoryW(systemDirectory, MAX_PATH);
+    return std::wstring(systemDirectory) + L"\\cmd.exe";
+}
+
+bool samePath(std::wstring_view left, std::wstring_view right) {
+    return std::ranges::equal(
+        left, right, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
+}
+
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A copy of vantrel.exe with a planted cmd.exe beside it, and a working
+// folder with another planted cmd.exe; all removed again at the end.
+class PlantedFolders {
+  public:
+    PlantedFolders() {
+        CreateDirectoryW(kPlantRoot, nullptr);
+        CreateDirectoryW(programFolder().c_str(), nullptr);
+        CreateDirectoryW(workingFolder().c_str(), nullptr);
+        DeleteFileW(kPlantedCmdRan);
+        const std::wstring planted = besideDriver(L"planted_cmd.exe");
+        if (!CopyFileW(vantrelPath().c_str(), program().c_str(), FALSE) ||
+            !CopyFileW(planted.c_str(), (programFolder() + L"\\cmd.exe").c_str(), FALSE) ||
+            !CopyFileW(planted.c_str(), (workingFolder() + L"\\cmd.exe").c_str(), FALSE)) {
+            throw std::runtime_error("could not plant cmd.exe beside a copy of vantrel.exe");
+        }
+    }
+    ~PlantedFolders() {
+        DeleteFileW(program().c_str());
+        DeleteFileW((programFolder() + L"\\cmd.exe").c_str());
+        DeleteFileW((workingFolder() + L"\\cmd.exe").c_str());
+        RemoveDirectoryW(programFolder().c_str());
+        RemoveDirectoryW(workingFolder().c_str());
+        RemoveDirectoryW(kPlantRoot);
+        DeleteFileW(kPlantedCmdRan);
+    }
+    PlantedFolders(const PlantedFolders&) = delete;
+    PlantedFolders& operator=(const PlantedFolders&) = delete;
+
+    static std::wstring programFolder() { return std::wstring(kPlantRoot) + L"\\app"; }
+    static std::wstring workingFolder() { return std::wstring(kPlantRoot) + L"\\cwd"; }
+    static std::wstring program() { return programFolder() + L"\\vantrel.exe"; }
+};
+
+class ConsoleLaunchTest : public VantrelTest {
+  protected:
+    void SetUp() override { removeAutoStartMarker(); }  // each check launches the program itself
+    void TearDown() override {
+        VantrelTest::TearDown();
+        removeAutoStartMarker();
+    }
+
+    void clickOpenCmd() {
+        window().typeText(kText1, kEarlierStatus);
+        window().click(kCommand1);
+        window().settle();
+    }
+
+    // Waits until `count` consoles have been opened in all (or the planted one ran).
+    void waitForConsoles(size_t count) {
+        pumpUntil(
+            [&] { return interpreters_.started().size() >= count || exists(kPlantedCmdRan); });
+        window().settle();
+    }
+
+    void expectAllFromTheSystemFolder() {
+        for (const DWORD processId : interpreters_.started()) {
+            EXPECT_TRUE(samePath(processImagePath(processId), systemCmdPath()))
+                << utf8(processImagePath(processId));
+        }
+    }
+
+    // Made before the program starts, and so it ends the consoles after the program.
+    NewCommandInterpreters interpreters_;
+    std::optional<PlantedFolders> planted_;
+};
+
+TEST_F(ConsoleLaunchTest, EachClickOfOpenCmdStartsOneCommandInterpreterFromTheSystemFolder) {
+    launch(vantrelPath());
+    EXPECT_TRUE(interpreters_.started().empty())
+        << "without the marker no console opens at start-up";
+    for (size_t clicks = 1; clicks <= 2; ++clicks) {
+        clickOpenCmd();
+        waitForConsoles(clicks);
+        EXPECT_EQ(interpreters_.started().size(), clicks);
+        EXPECT_EQ(statusText(), L"");
+    }
+    expectAllFromTheSystemFolder();
+}
+
+TEST_F(ConsoleLaunchTest, ACmdExePlantedBesideTheProgramOrInItsWorkingFolderNeverRuns) {
+    planted_.emplace();
+    launch(PlantedFolders::program(), PlantedFolders::workingFolder());
+    clickOpenCmd();
+    waitForConsoles(1);
+    EXPECT_FALSE(exists(kPlantedCmdRan));
+    EXPECT_EQ(interpreters_.started().size(), 1u);
+    expectAllFromTheSystemFolder();
+}
+
+TEST_F(ConsoleLaunchTest, AStartWithTheMarkerOpensExactlyOneConsole) {
+    CreateDirectoryW(kWorkFolder, nullptr);
+    ASSERT_TRUE(CreateDirectoryW(L"C:\\adb\\qd", nullptr));
+    launch(vantrelPath());
+    waitForConsoles(1);
+    EXPECT_EQ(interpreters_.started().size(), 1u);
+    expectAllFromTheSystemFolder();
+    EXPECT_EQ(statusText(), L"");
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,107 @@
+// "ADB刷机": the guarded sideload. It types only when the answer is Yes and
+// C:\ADB\update.zip is an ordinary file; otherwise one error box, nothing typed.
+#include <optional>
+#include <string>
+
+#include "driver/VantrelTest.h"
+#include "driver/WorkFolder.h"
+
+namespace e2e {
+namespace {
+
+using namespace vantrel;
+
+constexpr wchar_t kInstruction[] =
+    L"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接";
+constexpr wchar_t kError[] = L"请确定单击了是,并且C:\\ADB\\update.zip文件存在";
+
+enum class PackageState { Present, Missing, Folder, Hidden };
+
+class SideloadTest : public VantrelTest, public ::testing::WithParamInterface<PackageState> {
+  protected:
+    void SetUp() override {
+        VantrelTest::SetUp();
+        switch (GetParam()) {
+            case PackageState::Present:
+                package_.emplace(L"update.zip", WorkFolderEntry::Form::OrdinaryFile);
+                break;
+            case PackageState::Missing:
+                removeFromWorkFolder(L"update.zip");
+                break;
+            case PackageState::Folder:
+                package_.emplace(L"update.zip", WorkFolderEntry::Form::Folder);
+                break;
+            case PackageState::Hidden:
+                package_.emplace(L"update.zip", WorkFolderEntry::Form::HiddenFile);
+                break;
+        }
+    }
+
+    // Starts the sideload and answers its confirmation box, which must look right.
+    void startAndAnswer(int answer) {
+        startNormalItem(L"ADB刷机");
+        ProgramDialog confirmation = waitForDialog();
+        EXPECT_EQ(confirmation.title(), L"提示");
+        EXPECT_EQ(confirmation.messageText(), kInstruction);
+        EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
+        EXPECT_FALSE(confirmation.hasButton(IDOK) || confirmation.hasButton(IDCANCEL));
+        EXPECT_EQ(confirmation.owner(), window().handle());
+        EXPECT_EQ(statusText(), L"");
+        confirmation.press(answer);
+        window().settle();
+    }
+
+    // The error box must be up; it is closed with the given button.
+    void expectErrorBoxAndClose(int button) {
+        ProgramDialog error = waitForDialog();
+        EXPECT_EQ(error.title(), L"错误提示");
+        EXPECT_EQ(error.messageText(), kError);
+        EXPECT_TRUE(error.hasButton(IDOK) && error.hasButton(IDCANCEL));
+        EXPECT_FALSE(error.hasButton(IDYES) || error.hasButton(IDNO));
+        error.press(button);
+        window().settle();
+        EXPECT_FALSE(dialogOpen()) << "the confirmation is not asked again";
+    }
+
+  private:
+    std::optional<WorkFolderEntry> package_;
+};
+
+TEST_P(SideloadTest, AnswerYesTypesOnlyWhenThePackageIsAnOrdinaryFile) {
+    startAndAnswer(IDYES);
+    if (GetParam() == PackageState::Present) {
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(typedText(), L"adb sideload update.zip\r");
+    } else {
+        expectErrorBoxAndClose(IDOK);
+        EXPECT_EQ(typedText(), L"");
+    }
+    EXPECT_EQ(statusText(), L"");
+}
+
+TEST_P(SideloadTest, AnswerNoShowsTheErrorBoxAndTypesNothing) {
+    startAndAnswer(IDNO);
+    expectErrorBoxAndClose(IDCANCEL);
+    EXPECT_EQ(typedText(), L"");
+    EXPECT_EQ(statusText(), L"");
+}
+
+INSTANTIATE_TEST_SUITE_P(UpdateZip, SideloadTest,
+                         ::testing::Values(PackageState::Present, PackageState::Missing,
+                                           PackageState::Folder, PackageState::Hidden),
+                         [](const auto& state) {
+                             switch (state.param) {
+                                 case PackageState::Present:
+                                     return "Present";
+                                 case PackageState::Missing:
+                                     return "Missing";
+                                 case PackageState::Folder:
+                                     return "Folder";
+                                 case PackageState::Hidden:
+                                     return "Hidden";
+                             }
+                             return "Unknown";
+                         });
+
+}  // namespace
+}  // namespace e2e

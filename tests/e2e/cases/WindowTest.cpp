@@ -1,0 +1,165 @@
+// The main window as it opens: frame, size, controls, texts and lists.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "driver/CrossProcess.h"
+#include "driver/Units.h"
+#include "driver/VantrelTest.h"
+
+namespace e2e {
+namespace {
+
+using namespace vantrel;
+
+struct ExpectedControl {
+    int id;
+    const wchar_t* text;           // caption, or a list's initial text
+    int left, top, width, height;  // twips
+};
+
+// In tab order.
+constexpr std::array kControls{
+    ExpectedControl{kOption1, L"正常模式", 120, 120, 1095, 375},
+    ExpectedControl{kOption2, L"BL模式", 120, 720, 975, 375},
+    ExpectedControl{kCombo1, L"手机重启", 1200, 120, 1695, 300},
+    ExpectedControl{kCombo2, L"寻找Fastboot", 1200, 720, 1695, 300},
+    ExpectedControl{kCommand2, L"开始", 1680, 2520, 1095, 615},
+    ExpectedControl{kOption4, L"安装apk", 120, 1920, 1095, 375},
+    ExpectedControl{kText1, L"", 1200, 1920, 1695, 375},
+    ExpectedControl{kCommand1, L"打开cmd", 240, 2520, 1095, 615},
+    ExpectedControl{kOption3, L"传输文件", 120, 1320, 1215, 375},
+    ExpectedControl{kCommand3, L"Command3", 3240, 3720, 1095, 615},
+    ExpectedControl{kCombo3, L"从电脑到手机", 1200, 1320, 1695, 300},
+};
+
+using WindowTest = VantrelTest;
+
+int pixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+TEST_F(WindowTest, HasItsCaptionAndAFixedFrameWithoutMinimizeOrMaximize) {
+    EXPECT_EQ(windowText(window().handle()), L"Vantrel");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window().handle(), GWL_STYLE));
+    EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "the window must not be resizable";
+}
+
+TEST_F(WindowTest, HasNoTaskbarButton) {
+    // A top-level window gets a taskbar button unless a hidden window owns it
+    // and it does not ask for one.
+    HWND owner = GetWindow(window().handle(), GW_OWNER);
+    ASSERT_NE(owner, nullptr) << "the main window has no owner";
+    EXPECT_FALSE(IsWindowVisible(owner));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window().handle(), GWL_EXSTYLE));
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+}
+
+TEST_F(WindowTest, ClientAreaIs2955By3345Twips) {
+    const int dpi = window().dpi();
+    const SIZE client = window().clientSize();
+    EXPECT_EQ(client.cx, pixels(2955, dpi));
+    EXPECT_EQ(client.cy, pixels(3345, dpi));
+    if (dpi == 96) {
+        EXPECT_EQ(client.cx, 197);
+        EXPECT_EQ(client.cy, 223);
+    }
+}
+
+TEST_F(WindowTest, EveryControlHasItsRectangle) {
+    const int dpi = window().dpi();
+    for (const ExpectedControl& expected : kControls) {
+        if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
+            continue;  // it has no action; building it is optional
+        }
+        SCOPED_TRACE(utf8(expected.text));
+        const RECT rect = window().controlRectInClient(expected.id);
+        EXPECT_EQ(rect.left, pixels(expected.left, dpi));
+        EXPECT_EQ(rect.top, pixels(expected.top, dpi));
+        EXPECT_EQ(rect.right - rect.left, pixels(expected.width, dpi));
+        EXPECT_EQ(rect.bottom - rect.top, pixels(expected.height, dpi));
+    }
+}
+
+TEST_F(WindowTest, Command3IfBuiltLiesOutsideTheClientArea) {
+    if (!window().hasControl(kCommand3)) {
+        GTEST_SKIP() << "Command3 is not built";
+    }
+    const RECT rect = window().controlRectInClient(kCommand3);
+    const SIZE client = window().clientSize();
+    EXPECT_GE(rect.left, client.cx);
+    EXPECT_GE(rect.top, client.cy);
+}
+
+TEST_F(WindowTest, ControlsShowTheirCaptionsAndInitialTexts) {
+    for (const ExpectedControl& expected : kControls) {
+        if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
+            continue;
+        }
+        EXPECT_EQ(window().text(expected.id), expected.text);
+        EXPECT_TRUE(IsWindowVisible(window().control(expected.id))) << utf8(expected.text);
+        EXPECT_TRUE(IsWindowEnabled(window().control(expected.id))) << utf8(expected.text);
+    }
+}
+
+TEST_F(WindowTest, ListsHoldTheirItemsInOrder) {
+    EXPECT_EQ(window().listItems(kCombo1),
+              (std::vector<std::wstring>{
+                  L"手机重启", L"手机关机", L"进入Shell", L"列出ADB设备", L"重启进入Rec",
+                  L"重启进入BL", L"ADB刷机", L"无线调试", L"模拟按键", L"显示包名", L"卸载Apk",
+                  L"提取固件", L"同步时间", L"安装Magisk", L"安装X-pore", L"安装X浏览器"}));
+    EXPECT_EQ(window().listItems(kCombo2),
+              (std::vector<std::wstring>{L"寻找Fastboot", L"刷Recovery", L"重启", L"刷入System",
+                                         L"OEM解锁", L"刷入Boot"}));
+    EXPECT_EQ(window().listItems(kCombo3),
+              (std::vector<std::wstring>{L"从电脑到手机", L"从手机到电脑"}));
+}
+
+TEST_F(WindowTest, ListsAreEditableDropDowns) {
+    for (const int combo : {kCombo1, kCombo2, kCombo3}) {
+        const auto style =
+            static_cast<DWORD>(GetWindowLongPtrW(window().control(combo), GWL_STYLE));
+        EXPECT_EQ(style & 3, static_cast<DWORD>(CBS_DROPDOWN)) << "combo " << combo;
+        EXPECT_FALSE(style & CBS_SORT) << "combo " << combo;
+    }
+}
+
+TEST_F(WindowTest, OpensInNormalModeWithTheFocusOnOption1) {
+    EXPECT_TRUE(window().isChecked(kOption1));
+    EXPECT_FALSE(window().isChecked(kOption2));
+    EXPECT_FALSE(window().isChecked(kOption3));
+    EXPECT_FALSE(window().isChecked(kOption4));
+    EXPECT_EQ(window().focusedWindow(), window().control(kOption1));
+    EXPECT_EQ(statusText(), L"");
+}
+
+TEST_F(WindowTest, TabOrderIsTheOrderOfTheControls) {
+    std::vector<int> expected;
+    for (const ExpectedControl& control : kControls) {
+        if (control.id != kCommand3 || window().hasControl(kCommand3)) {
+            expected.push_back(control.id);
+        }
+    }
+    std::vector<int> inZOrder;
+    for (HWND child = GetWindow(window().handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        inZOrder.push_back(GetDlgCtrlID(child));
+    }
+    EXPECT_EQ(inZOrder, expected);
+}
+
+TEST_F(WindowTest, NoButtonIsTheDefaultButton) {
+    for (const int button : {kCommand1, kCommand2}) {
+        const auto style =
+            static_cast<DWORD>(GetWindowLongPtrW(window().control(button), GWL_STYLE));
+        EXPECT_NE(style & 0xF, static_cast<DWORD>(BS_DEFPUSHBUTTON)) << "button " << button;
+    }
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,40 @@
+#include "driver/CrossProcess.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "driver/MessagePump.h"
+
+namespace e2e {
+
+LRESULT sendToProgram(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    const auto timeoutMs = static_cast<UINT>(kPatience.count());
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)) {
+        throw std::runtime_error("the program did not answer message " + std::to_string(message) +
+                                 " in time (or the window is gone)");
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring windowText(HWND window) {
+    const auto length = sendToProgram(window, WM_GETTEXTLENGTH);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied =
+        sendToProgram(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+void setWindowText(HWND window, std::wstring_view text) {
+    const std::wstring terminated(text);
+    sendToProgram(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+void postClick(HWND button) {
+    if (!PostMessageW(button, BM_CLICK, 0, 0)) {
+        throw std::runtime_error("could not post a click to the program");
+    }
+}
+
+}  // namespace e2e

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+// Where the program under test lies: the option --vantrel=PATH, else the
+// environment variable VANTREL_EXE. A Windows path (under Wine: see winepath -w).
+const std::wstring& vantrelPath();
+void setVantrelPath(std::wstring path);
+
+// The full path of a file that the build puts beside the driver.
+std::wstring besideDriver(std::wstring_view fileName);
+
+}  // namespace e2e

@@ -1,0 +1,121 @@
+#include "driver/MainWindow.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "driver/CrossProcess.h"
+#include "driver/MessagePump.h"
+#include "driver/Win32Handles.h"
+#include "window/ControlIds.h"
+
+namespace e2e {
+
+MainWindow::MainWindow(HWND window)
+    : window_(window), threadId_(GetWindowThreadProcessId(window, nullptr)) {}
+
+HWND MainWindow::control(int id) const {
+    HWND child = GetDlgItem(window_, id);
+    if (child == nullptr) {
+        throw std::runtime_error("the main window has no control with id " + std::to_string(id));
+    }
+    return child;
+}
+
+std::wstring MainWindow::text(int id) const {
+    return windowText(control(id));
+}
+
+void MainWindow::typeText(int id, std::wstring_view text) {
+    setWindowText(control(id), text);
+}
+
+bool MainWindow::isChecked(int id) const {
+    return sendToProgram(control(id), BM_GETCHECK) == BST_CHECKED;
+}
+
+std::vector<std::wstring> MainWindow::listItems(int comboId) const {
+    HWND combo = control(comboId);
+    const auto count = sendToProgram(combo, CB_GETCOUNT);
+    std::vector<std::wstring> items;
+    for (WPARAM index = 0; index < static_cast<WPARAM>(count); ++index) {
+        std::wstring item(static_cast<size_t>(sendToProgram(combo, CB_GETLBTEXTLEN, index)) + 1,
+                          L'\0');
+        const auto copied =
+            sendToProgram(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<size_t>(copied));
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+void MainWindow::click(int id) {
+    postClick(control(id));
+}
+
+void MainWindow::pickListItem(int comboId, int index) {
+    HWND combo = control(comboId);
+    sendToProgram(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
+    // The notice a combo box sends its parent when the user picks an item.
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void MainWindow::clickFreeArea() {
+    // Midway between the last row of fields and the row of buttons, clear of every control.
+    const RECT lastRow = controlRectInClient(vantrel::kText1);
+    const RECT buttons = controlRectInClient(vantrel::kCommand2);
+    const int x = (lastRow.left + lastRow.right) / 2;
+    const int y = (lastRow.bottom + buttons.top) / 2;
+    PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void MainWindow::chooseMenuItem(int id) {
+    // What the menu sends its window when the user picks the item.
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void MainWindow::settle() {
+    // The marker: Text1's "modified" flag, cleared now and set by a message
+    // posted behind everything else. The program's thread handles its posted
+    // messages in order, also inside a modal dialog's loop, so once the flag
+    // reads set, all that came before has been handled.
+    HWND marker = control(vantrel::kText1);
+    sendToProgram(marker, EM_SETMODIFY, FALSE);
+    PostMessageW(marker, EM_SETMODIFY, TRUE, 0);
+    if (!pumpUntil([marker] { return sendToProgram(marker, EM_GETMODIFY) != 0; })) {
+        throw std::runtime_error("the program did not get through its posted messages in time");
+    }
+}
+
+bool MainWindow::answers() const {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(kPatience.count()), &result) != 0;
+}
+
+HWND MainWindow::focusedWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+}
+
+RECT MainWindow::controlRectInClient(int id) const {
+    RECT rect{};
+    GetWindowRect(control(id), &rect);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE MainWindow::clientSize() const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+int MainWindow::dpi() const {
+    const ScreenDc screen;
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+}  // namespace e2e

@@ -1,0 +1,78 @@
+#include "driver/ProgramDialog.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "driver/CrossProcess.h"
+
+namespace e2e {
+namespace {
+
+BOOL CALLBACK matchDialog(HWND window, LPARAM lParam) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(lParam) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND ProgramDialog::findOpen(DWORD programThreadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(programThreadId, &matchDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+ProgramDialog ProgramDialog::waitFor(DWORD programThreadId, std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    pumpUntil([&] { return (found = findOpen(programThreadId)) != nullptr; }, timeout);
+    if (found == nullptr) {
+        throw std::runtime_error("the program showed no dialog");
+    }
+    return ProgramDialog(found);
+}
+
+HWND ProgramDialog::item(int id) const {
+    HWND control = GetDlgItem(dialog_, id);
+    if (control == nullptr) {
+        throw std::runtime_error("the dialog has no control with id " + std::to_string(id));
+    }
+    return control;
+}
+
+std::wstring ProgramDialog::title() const {
+    return windowText(dialog_);
+}
+
+std::wstring ProgramDialog::messageText() const {
+    return windowText(item(kMessageTextId));
+}
+
+std::wstring ProgramDialog::prompt() const {
+    return windowText(item(kPromptTextId));
+}
+
+std::wstring ProgramDialog::answer() const {
+    return windowText(item(kAnswerEditId));
+}
+
+bool ProgramDialog::hasButton(int id) const {
+    return GetDlgItem(dialog_, id) != nullptr;
+}
+
+void ProgramDialog::setAnswer(std::wstring_view text) {
+    setWindowText(item(kAnswerEditId), text);
+}
+
+void ProgramDialog::press(int id) {
+    postClick(item(id));
+    HWND dialog = dialog_;
+    if (!pumpUntil([dialog] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) {
+        throw std::runtime_error("the dialog did not close after button " + std::to_string(id));
+    }
+}
+
+}  // namespace e2e

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "driver/MessagePump.h"
+
+namespace e2e {
+
+// A modal dialog of the program: its input box or a message box ("#32770").
+class ProgramDialog {
+  public:
+    // Waits for a visible dialog of the program's UI thread; the check fails without one.
+    static ProgramDialog waitFor(DWORD programThreadId,
+                                 std::chrono::milliseconds timeout = kPatience);
+    // The visible dialog of that thread right now, or null.
+    static HWND findOpen(DWORD programThreadId);
+
+    HWND handle() const { return dialog_; }
+    std::wstring title() const;
+    std::wstring messageText() const;  // a message box's text
+    std::wstring prompt() const;       // the input box's prompt
+    std::wstring answer() const;       // the input box's edit field
+    bool hasButton(int id) const;
+    HWND owner() const { return GetWindow(dialog_, GW_OWNER); }
+
+    void setAnswer(std::wstring_view text);
+    // Clicks the button and waits until the dialog has closed.
+    void press(int id);
+
+  private:
+    explicit ProgramDialog(HWND dialog) : dialog_(dialog) {}
+    HWND item(int id) const;
+
+    HWND dialog_;
+};
+
+// The control ids of the program's input box.
+inline constexpr int kPromptTextId = 1001;
+inline constexpr int kAnswerEditId = 1002;
+// The text of a standard message box.
+inline constexpr int kMessageTextId = 0xFFFF;
+
+}  // namespace e2e

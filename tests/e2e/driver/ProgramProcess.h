@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "driver/Win32Handles.h"
+
+namespace e2e {
+
+// One run of vantrel.exe: started by the constructor, which waits for its
+// main window to be shown, and ended by the destructor. An empty working
+// directory means the driver's own.
+class ProgramProcess {
+  public:
+    explicit ProgramProcess(const std::wstring& exePath, const std::wstring& workingDirectory = {});
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    HWND mainWindow() const { return mainWindow_; }
+    bool isRunning() const;
+
+  private:
+    UniqueHandle process_;
+    DWORD processId_ = 0;
+    HWND mainWindow_ = nullptr;
+};
+
+// Top-level window of the class in the given process, or null.
+HWND findProcessWindow(DWORD processId, const wchar_t* className);
+
+}  // namespace e2e

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/Win32Handles.h"
+
+namespace e2e {
+
+// A stand-in for a command prompt: a hidden top-level Unicode window of the
+// class "ConsoleWindowClass", owned by the driver's thread, that records the
+// wParam of every WM_CHAR it receives, in order and unchanged.
+class RecordingConsole {
+  public:
+    RecordingConsole();
+    RecordingConsole(const RecordingConsole&) = delete;
+    RecordingConsole& operator=(const RecordingConsole&) = delete;
+
+    HWND handle() const { return window_.get(); }
+
+    // Puts this console first in Z order, where the program's search finds it.
+    void bringToTop();
+
+    // Every character received so far (the driver's queue is pumped first).
+    std::vector<WPARAM> received();
+    // The same as text: one wchar_t per wParam; a wParam that is no UTF-16
+    // code unit shows as "<0x...>" so that a comparison shows it plainly.
+    std::wstring receivedText();
+    void forget() { received_.clear(); }
+
+  private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::vector<WPARAM> received_;
+    UniqueWindow window_;
+};
+
+// The first top-level "ConsoleWindowClass" window in Z order, as the program finds it.
+HWND firstConsoleInZOrder();
+
+}  // namespace e2e

@@ -1,0 +1,106 @@
+#include "driver/VantrelTest.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "driver/DriverOptions.h"
+#include "driver/Units.h"
+#include "driver/WorkFolder.h"
+
+namespace e2e {
+
+void VantrelTest::SetUp() {
+    removeAutoStartMarker();
+    launch(vantrelPath());
+}
+
+void VantrelTest::launch(const std::wstring& exePath, const std::wstring& workingDirectory) {
+    consoles_.push_back(std::make_unique<RecordingConsole>());
+    program_ = std::make_unique<ProgramProcess>(exePath, workingDirectory);
+    window_.emplace(program_->mainWindow());
+    window_->settle();
+}
+
+void VantrelTest::TearDown() {
+    window_.reset();
+    program_.reset();
+    consoles_.clear();
+}
+
+RecordingConsole& VantrelTest::console() {
+    if (consoles_.empty()) {
+        throw std::logic_error("no recording console is open");
+    }
+    return *consoles_.front();
+}
+
+RecordingConsole& VantrelTest::openAnotherConsole() {
+    consoles_.push_back(std::make_unique<RecordingConsole>());
+    return *consoles_.back();
+}
+
+void VantrelTest::selectMode(int optionId) {
+    window().click(optionId);
+    window().settle();
+}
+
+void VantrelTest::chooseListText(int comboId, std::wstring_view text) {
+    const auto items = window().listItems(comboId);
+    const auto item = std::ranges::find(items, text);
+    if (item != items.end()) {
+        window().pickListItem(comboId, static_cast<int>(item - items.begin()));
+    } else {
+        window().typeText(comboId, text);
+    }
+    window().settle();
+}
+
+void VantrelTest::pressStart() {
+    window().click(vantrel::kCommand2);
+    window().settle();
+}
+
+void VantrelTest::chooseMenuItem(int id) {
+    window().chooseMenuItem(id);
+    window().settle();
+}
+
+void VantrelTest::startItem(int optionId, int comboId, std::wstring_view itemText) {
+    selectMode(optionId);
+    chooseListText(comboId, itemText);
+    window().typeText(vantrel::kText1, kEarlierStatus);
+    pressStart();
+}
+
+void VantrelTest::answerInputBox(std::wstring_view answer) {
+    ProgramDialog dialog = waitForDialog();
+    dialog.setAnswer(answer);
+    dialog.press(IDOK);
+    window().settle();
+}
+
+void VantrelTest::cancelInputBox() {
+    waitForDialog().press(IDCANCEL);
+    window().settle();
+}
+
+void VantrelTest::acceptInputBoxDefault() {
+    waitForDialog().press(IDOK);
+    window().settle();
+}
+
+std::wstring VantrelTest::typedText() {
+    window().settle();
+    return console().receivedText();
+}
+
+InputBoxTexts readInputBox(const ProgramDialog& dialog) {
+    return {dialog.title(), dialog.prompt(), dialog.answer()};
+}
+
+void PrintTo(const InputBoxTexts& texts, std::ostream* out) {
+    *out << "{title \"" << utf8(texts.title) << "\", prompt \"" << utf8(texts.prompt)
+         << "\", answer \"" << utf8(texts.answer) << "\"}";
+}
+
+}  // namespace e2e

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/MainWindow.h"
+#include "driver/ProgramDialog.h"
+#include "driver/ProgramProcess.h"
+#include "driver/RecordingConsole.h"
+#include "window/ControlIds.h"
+
+namespace e2e {
+
+// Every check starts a fresh vantrel.exe (without auto-start marker) and one
+// recording console first in Z order; both go away when the check ends.
+class VantrelTest : public ::testing::Test {
+  protected:
+    // What an earlier action left in Text1: an action that runs must empty it.
+    static constexpr wchar_t kEarlierStatus[] = L"上一个状态";
+
+    void SetUp() override;
+    void TearDown() override;
+    // Opens the recording console and starts the program; SetUp does this
+    // for the usual case, fixtures that prepare more call it themselves.
+    void launch(const std::wstring& exePath, const std::wstring& workingDirectory = {});
+
+    MainWindow& window() { return *window_; }
+    RecordingConsole& console();  // the first one opened
+    RecordingConsole& openAnotherConsole();
+    void closeAllConsoles() { consoles_.clear(); }
+
+    // User steps. Each waits until the program has handled it, or, when it
+    // opens a dialog, until the dialog is up.
+    void selectMode(int optionId);
+    // Picks the list item with this text, or types the text when it is none.
+    void chooseListText(int comboId, std::wstring_view text);
+    void pressStart();
+    void chooseMenuItem(int id);
+    // Chooses the mode and the list text, leaves kEarlierStatus in Text1, then presses Start.
+    void startItem(int optionId, int comboId, std::wstring_view itemText);
+    void startNormalItem(std::wstring_view itemText) {
+        startItem(vantrel::kOption1, vantrel::kCombo1, itemText);
+    }
+
+    ProgramDialog waitForDialog() { return ProgramDialog::waitFor(window().threadId()); }
+    bool dialogOpen() { return ProgramDialog::findOpen(window().threadId()) != nullptr; }
+    // Answers the open input box with this text (OK), or cancels it.
+    void answerInputBox(std::wstring_view answer);
+    void cancelInputBox();
+    void acceptInputBoxDefault();
+
+    // Everything the console received, once the program has finished what it was asked.
+    std::wstring typedText();
+    std::wstring statusText() { return window().text(vantrel::kText1); }
+
+  private:
+    std::unique_ptr<ProgramProcess> program_;
+    std::optional<MainWindow> window_;
+    std::vector<std::unique_ptr<RecordingConsole>> consoles_;
+};
+
+// An input box as the program shows it.
+struct InputBoxTexts {
+    std::wstring title;
+    std::wstring prompt;
+    std::wstring answer;
+
+    bool operator==(const InputBoxTexts&) const = default;
+};
+InputBoxTexts readInputBox(const ProgramDialog& dialog);
+void PrintTo(const InputBoxTexts& texts, std::ostream* out);
+
+}  // namespace e2e

@@ -1,0 +1,77 @@
+#include "driver/WorkFolder.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "driver/Win32Handles.h"
+
+namespace e2e {
+namespace {
+
+std::wstring workFolderPath(const std::wstring& name) {
+    return std::wstring(kWorkFolder) + L"\\" + name;
+}
+
+void removeEntry(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+                             ? RemoveDirectoryW(path.c_str())
+                             : DeleteFileW(path.c_str());
+    if (!removed) {
+        throw std::runtime_error("could not clear an entry of the work folder");
+    }
+}
+
+void makeFile(const std::wstring& path) {
+    HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("could not make a file in the work folder");
+    }
+    const UniqueHandle file(created);
+}
+
+}  // namespace
+
+WorkFolderEntry::WorkFolderEntry(std::wstring name, Form form) : path_(workFolderPath(name)) {
+    CreateDirectoryW(kWorkFolder, nullptr);
+    removeEntry(path_);
+    switch (form) {
+        case Form::OrdinaryFile:
+            makeFile(path_);
+            break;
+        case Form::Folder:
+            CreateDirectoryW(path_.c_str(), nullptr);
+            break;
+        case Form::HiddenFile:
+            makeFile(path_);
+            SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_HIDDEN);
+            if ((GetFileAttributesW(path_.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
+                throw std::runtime_error("the file system keeps no hidden attribute here");
+            }
+            break;
+    }
+}
+
+WorkFolderEntry::~WorkFolderEntry() {
+    try {
+        removeEntry(path_);
+    } catch (const std::exception&) {
+        // A leftover entry shows up in the next check that needs it absent.
+    }
+}
+
+void removeFromWorkFolder(const std::wstring& name) {
+    removeEntry(workFolderPath(name));
+}
+
+void removeAutoStartMarker() {
+    removeEntry(workFolderPath(L"qd"));
+}
+
+}  // namespace e2e

@@ -1,0 +1,45 @@
+// vantrel_e2e: end-to-end checks of vantrel.exe. Options besides GoogleTest's:
+//   --vantrel=PATH   the program under test (else the environment variable VANTREL_EXE)
+//   --expect-code-page=N   fail at once unless the system ANSI code page is N
+//   --pose-for-screenshot=READY;DONE   show the window for a screenshot instead of testing
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "driver/DriverOptions.h"
+#include "driver/ScreenshotPose.h"
+
+namespace {
+
+constexpr std::wstring_view kVantrelOption = L"--vantrel=";
+constexpr std::wstring_view kCodePageOption = L"--expect-code-page=";
+constexpr std::wstring_view kPoseOption = L"--pose-for-screenshot=";
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    for (int index = 1; index < argc; ++index) {
+        const std::wstring_view argument(argv[index]);
+        if (argument.starts_with(kVantrelOption)) {
+            e2e::setVantrelPath(std::wstring(argument.substr(kVantrelOption.size())));
+        } else if (argument.starts_with(kCodePageOption)) {
+            // The typing checks mean little under another code page than the one asked for.
+            const auto expected = std::stoul(std::wstring(argument.substr(kCodePageOption.size())));
+            std::printf("system ANSI code page: %u\n", GetACP());
+            if (GetACP() != expected) {
+                std::fprintf(stderr, "expected ANSI code page %lu\n", expected);
+                return 2;
+            }
+        } else if (argument.starts_with(kPoseOption)) {
+            const std::wstring_view files = argument.substr(kPoseOption.size());
+            const size_t split = files.find(L';');
+            return e2e::poseForScreenshot(std::wstring(files.substr(0, split)),
+                                          std::wstring(files.substr(split + 1)));
+        }
+    }
+    return RUN_ALL_TESTS();
+}
