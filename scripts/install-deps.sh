@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ googletest libgtest-dev clang-format
-    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 xvfb x11-utils fonts-wqy-microhei imagemagick
 )
 

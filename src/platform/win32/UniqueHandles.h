@@ -21,6 +21,7 @@ using UniqueResource = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<R
 using UniqueHandle = UniqueResource<HANDLE, &CloseHandle>;
 using UniqueFont = UniqueResource<HFONT, &DeleteObject>;
 using UniqueMenu = UniqueResource<HMENU, &DestroyMenu>;
+using UniqueModule = UniqueResource<HMODULE, &FreeLibrary>;
 using UniqueWindow = UniqueResource<HWND, &DestroyWindow>;
 
 // A device context borrowed from a window (or the screen, for nullptr),

@@ -95,12 +95,11 @@ void MainWindow::layoutForDpi(int dpi) {
 void MainWindow::sizeClientArea(int dpi) {
     const RECT wanted{0, 0, twipsToPixels(kClientWidthTwips, dpi),
                       twipsToPixels(kClientHeightTwips, dpi)};
-    RECT frame = wanted;
-    AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
+    const RECT frame = frameForClientArea(wanted, kStyle, kExStyle, dpi);
     constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window_.get(), nullptr, 0, 0, width(frame), height(frame), kResizeOnly);
 
-    // A menu bar that wraps onto a second line is taller than AdjustWindowRectEx assumes.
+    // A menu bar that wraps onto a second line is taller than the frame allows for.
     RECT client;
     GetClientRect(window_.get(), &client);
     if (width(client) != width(wanted) || height(client) != height(wanted)) {
@@ -159,6 +158,16 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 return 0;
             }
             break;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI, or the user changed its scale: the
+            // window takes the position Windows suggests, and its size and every
+            // control's from the twips again, with fonts made for the new DPI.
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            layoutForDpi(HIWORD(wParam));
+            return 0;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

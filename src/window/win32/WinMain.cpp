@@ -2,10 +2,15 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/DllSearch.h"
 #include "platform/win32/Win32Platform.h"
 #include "window/win32/MainWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // First of all, as Windows loads some DLLs by name later, when they are
+    // needed (input methods, the visual styles).
+    vantrel::win32::searchDllsInSystemFolderOnly();
+
     // Loads the common controls that the manifest asks for, so the controls take the system's look.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

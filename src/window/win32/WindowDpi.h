@@ -8,4 +8,8 @@ namespace vantrel::win32 {
 // (Windows 10 1607 and later), else the system's.
 int windowDpi(HWND window);
 
+// The frame rectangle around the client rectangle for a window of that style
+// with a menu bar, with the caption and borders as tall as the DPI makes them.
+RECT frameForClientArea(const RECT& client, DWORD style, DWORD exStyle, int dpi);
+
 }  // namespace vantrel::win32

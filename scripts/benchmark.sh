@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the release (scripts/package.sh) and reports its figures:
+#   - the size of vantrel.exe, 64- and 32-bit, and the DLLs each imports;
+#   - under Wine, in one run: start-up to the window shown and the peak working
+#     set at idle, against bench/minimal-window.exe (medians of alternating
+#     starts), and the cost of typing an 80-character line against a bare loop
+#     of the same 81 posts (bench/typing-bench.exe).
+# Only the 64-bit programs run: Wine here runs no 32-bit programs.
+# Usage: scripts/benchmark.sh   (VANTREL_BENCH_RUNS sets the starts a program, default 15)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs="${VANTREL_BENCH_RUNS:-15}"
+
+package=$(bash scripts/package.sh | tail -n 1)
+release="${package%.zip}"
+cmake --build --preset windows-x64 --target minimal-window startup-probe typing-bench >/dev/null
+bench=build/win64/bench
+
+# DLLs that every Windows from 7 on has in its system folder.
+windows_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll psapi.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll "
+imports() { # objdump program
+    local dlls dll foreign=""
+    dlls=$("$1" -p "$2" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+    for dll in $dlls; do
+        [[ "$windows_dlls" == *" ${dll,,} "* ]] || foreign+=" $dll"
+    done
+    if [ -n "$foreign" ]; then
+        echo "${dlls}(NOT Windows' own:$foreign)"
+    else
+        echo "${dlls}(all Windows' own)"
+    fi
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+verdict() { awk -v r="$1" -v goal="$2" 'BEGIN { print (r <= goal ? "goal met" : "goal NOT met") }'; }
+
+: "${WINEPREFIX:=/tmp/vantrel-bench-wine-$(id -u)}"
+export WINEPREFIX
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+trap vantrel_stop_wine EXIT
+vantrel_start_display
+vantrel_prepare_prefix
+# Wine's virtual desktop activates windows itself; without it Wine waits for a
+# window manager that Xvfb lacks. No auto-start marker: vantrel.exe opens no console.
+"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+rm -rf "$WINEPREFIX/drive_c/adb/qd"
+
+windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
+startup=$("$VANTREL_WINE" "$bench/startup-probe.exe" "$runs" \
+    "$(windows_path "$release/x64/vantrel.exe")" Vantrel.Form1 \
+    "$(windows_path "$bench/minimal-window.exe")" Vantrel.MinimalWindow)
+read -r vantrel_ms vantrel_kib minimal_ms minimal_kib <<<"$(echo $startup | tr -d '\r')"
+typing=$("$VANTREL_WINE" "$bench/typing-bench.exe")
+read -r typed_us bare_us typing_ratio <<<"$(echo $typing | tr -d '\r')"
+
+size_x64=$(stat -c %s "$release/x64/vantrel.exe")
+size_x86=$(stat -c %s "$release/x86/vantrel.exe")
+startup_ratio=$(ratio "$vantrel_ms" "$minimal_ms")
+memory_ratio=$(ratio "$vantrel_kib" "$minimal_kib")
+
+echo
+echo "Vantrel benchmark: $(basename "$release"), $("$VANTREL_WINE" --version)"
+echo "vantrel.exe x64, stripped:  $size_x64 bytes ($((size_x64 / 1024)) KiB), goal < 200 KB: $(
+    verdict "$size_x64" 199999)"
+echo "vantrel.exe x86, stripped:  $size_x86 bytes ($((size_x86 / 1024)) KiB)"
+echo "DLLs imported, x64:         $(imports x86_64-w64-mingw32-objdump "$release/x64/vantrel.exe")"
+echo "DLLs imported, x86:         $(imports i686-w64-mingw32-objdump "$release/x86/vantrel.exe")"
+echo "Start-up to window shown:   ${vantrel_ms} ms vs ${minimal_ms} ms for minimal-window = ${startup_ratio}× (goal ≤ 1.2×: $(
+    verdict "$startup_ratio" 1.2); medians of $runs alternating starts)"
+echo "Typing an 80-character line: ${typed_us} µs vs ${bare_us} µs for 81 bare posts = ${typing_ratio}× (goal ≤ 1.1×: $(
+    verdict "$typing_ratio" 1.1))"
+echo "Peak working set at idle:   ${vantrel_kib} KiB vs ${minimal_kib} KiB for minimal-window = ${memory_ratio}×"

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "platform/win32/RectSize.h"
+#include "platform/win32/Win32Platform.h"
+#include "window/FormLayout.h"
+#include "window/win32/MainWindow.h"
+#include "window/win32/WindowDpi.h"
+
+namespace vantrel::win32 {
+namespace {
+
+int pixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+RECT rectInClientArea(HWND window, HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int fontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return std::abs(font.lfHeight);
+}
+
+// The window as the program creates it, not shown: Windows tells it of a new
+// DPI (another monitor, or a new scale) with WM_DPICHANGED.
+class MainWindowDpiTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        window_.reset();
+        // Closing the window ends the program's message loop, which the test does not run.
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+
+    HWND handle() const { return window_->handle(); }
+
+    void announceDpi(int dpi, const RECT& suggested) {
+        SendMessageW(handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+
+    Win32Platform platform_;
+    std::optional<MainWindow> window_{std::in_place, GetModuleHandleW(nullptr), platform_};
+};
+
+TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwips) {
+    ASSERT_NE(handle(), nullptr);
+    const int startDpi = windowDpi(handle());
+    const int startFontHeight = fontHeight(GetDlgItem(handle(), kCommand2));
+
+    // Up, further up, and back: nothing of one layout may stay in the next.
+    for (const int dpi : {144, 192, startDpi}) {
+        SCOPED_TRACE(dpi);
+        const RECT suggested{40 + dpi, 30 + dpi, 500 + dpi, 600 + dpi};
+        announceDpi(dpi, suggested);
+
+        RECT frame;
+        GetWindowRect(handle(), &frame);
+        EXPECT_EQ(frame.left, suggested.left);
+        EXPECT_EQ(frame.top, suggested.top);
+
+        RECT client;
+        GetClientRect(handle(), &client);
+        EXPECT_EQ(width(client), pixels(kClientWidthTwips, dpi));
+        EXPECT_EQ(height(client), pixels(kClientHeightTwips, dpi));
+
+        for (const ControlSpec& spec : controlsInTabOrder()) {
+            SCOPED_TRACE(spec.name);
+            const RECT rect = rectInClientArea(handle(), GetDlgItem(handle(), spec.id));
+            EXPECT_EQ(rect.left, pixels(spec.rect.left, dpi));
+            EXPECT_EQ(rect.top, pixels(spec.rect.top, dpi));
+            EXPECT_EQ(width(rect), pixels(spec.rect.width, dpi));
+            if (spec.kind != ControlKind::ComboBox) {  // a combo is as tall as its open list
+                EXPECT_EQ(height(rect), pixels(spec.rect.height, dpi));
+            }
+        }
+        EXPECT_NEAR(fontHeight(GetDlgItem(handle(), kCommand2)),
+                    MulDiv(startFontHeight, dpi, startDpi), 1);
+    }
+}
+
+}  // namespace
+}  // namespace vantrel::win32
