@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/RectSize.h"
 #include "platform/win32/WideText.h"
 
@@ -39,6 +41,37 @@ int droppedHeight(HWND combo) {
     return height(field) + static_cast<int>(items * itemHeight) + 2 * GetSystemMetrics(SM_CYEDGE);
 }
 
+// The height of a font's character cell without its internal leading: the
+// least a field may be to show Chinese and Latin text without clipping it.
+int fontEmHeight(HFONT font) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+int fieldHeight(HWND combo) {
+    RECT field;
+    GetWindowRect(combo, &field);
+    return height(field);
+}
+
+// Brings the combo's edit field to the laid-out height, unless its font needs
+// more. The field follows its item height with a border that differs between
+// systems, so the item height is corrected by what the field measures.
+void fitFieldHeight(HWND combo, int wantedHeight, HFONT font) {
+    const int leastItemHeight = fontEmHeight(font);
+    auto itemHeight =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 2 && fieldHeight(combo) != wantedHeight; ++attempt) {
+        itemHeight = std::max(itemHeight + wantedHeight - fieldHeight(combo), leastItemHeight);
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+    }
+}
+
 }  // namespace
 
 HWND createControl(HWND parent, const ControlSpec& spec) {
@@ -66,13 +99,16 @@ HWND createControl(HWND parent, const ControlSpec& spec) {
 
 void placeControl(HWND control, const ControlSpec& spec, int dpi, HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // A drop-down combo's field is as tall as its font needs (300 twips with the
-    // classic 8-point font); its window height is that of the opened list.
-    const int pixels = spec.kind == ControlKind::ComboBox ? droppedHeight(control)
-                                                          : twipsToPixels(spec.rect.height, dpi);
+    const int laidOutHeight = twipsToPixels(spec.rect.height, dpi);
+    // A drop-down combo's window height is that of its field and its opened list.
+    const int pixels = spec.kind == ControlKind::ComboBox ? droppedHeight(control) : laidOutHeight;
     SetWindowPos(control, nullptr, twipsToPixels(spec.rect.left, dpi),
                  twipsToPixels(spec.rect.top, dpi), twipsToPixels(spec.rect.width, dpi), pixels,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // Resizing may reset the field's height, so it is fitted last.
+    if (spec.kind == ControlKind::ComboBox) {
+        fitFieldHeight(control, laidOutHeight, font);
+    }
 }
 
 }  // namespace vantrel::win32
