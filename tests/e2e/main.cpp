@@ -1,6 +1,8 @@
 // vantrel_e2e: end-to-end checks of vantrel.exe. Options besides GoogleTest's:
 //   --vantrel=PATH   the program under test (else the environment variable VANTREL_EXE)
 //   --expect-code-page=N   fail at once unless the system ANSI code page is N
+//   --expect-dpi=N   fail at once unless the screen's DPI (LogPixels under Wine) is N
+//   --probes-32=FOLDER   the 32-bit menuprobe.dll and probehost.exe, for a 32-bit vantrel.exe
 //   --pose-for-screenshot=READY;DONE   show the window for a screenshot instead of testing
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,12 +12,15 @@
 #include <string_view>
 
 #include "driver/DriverOptions.h"
+#include "driver/ExpectedLayout.h"
 #include "driver/ScreenshotPose.h"
 
 namespace {
 
 constexpr std::wstring_view kVantrelOption = L"--vantrel=";
 constexpr std::wstring_view kCodePageOption = L"--expect-code-page=";
+constexpr std::wstring_view kDpiOption = L"--expect-dpi=";
+constexpr std::wstring_view kProbes32Option = L"--probes-32=";
 constexpr std::wstring_view kPoseOption = L"--pose-for-screenshot=";
 
 }  // namespace
@@ -34,6 +39,16 @@ int wmain(int argc, wchar_t** argv) {
                 std::fprintf(stderr, "expected ANSI code page %lu\n", expected);
                 return 2;
             }
+        } else if (argument.starts_with(kDpiOption)) {
+            // The layout checks would pass at 96 DPI all the same.
+            const int expected = std::stoi(std::wstring(argument.substr(kDpiOption.size())));
+            std::printf("screen DPI: %d\n", e2e::screenDpi());
+            if (e2e::screenDpi() != expected) {
+                std::fprintf(stderr, "expected %d DPI\n", expected);
+                return 2;
+            }
+        } else if (argument.starts_with(kProbes32Option)) {
+            e2e::setProbeFolder32(std::wstring(argument.substr(kProbes32Option.size())));
         } else if (argument.starts_with(kPoseOption)) {
             const std::wstring_view files = argument.substr(kPoseOption.size());
             const size_t split = files.find(L';');

@@ -126,15 +126,36 @@ TEST_F(ConsoleLaunchTest, ACmdExePlantedBesideTheProgramOrInItsWorkingFolderNeve
     expectAllFromTheSystemFolder();
 }
 
-TEST_F(ConsoleLaunchTest, AStartWithTheMarkerOpensExactlyOneConsole) {
-    CreateDirectoryW(kWorkFolder, nullptr);
-    ASSERT_TRUE(CreateDirectoryW(L"C:\\adb\\qd", nullptr));
+// The auto-start marker C:\adb\qd in each form that it can take at start-up.
+struct MarkerCase {
+    const char* name;
+    WorkFolderEntry::Form form;
+    size_t consoles;  // opened at start-up
+};
+
+class AutoStartMarkerTest : public ConsoleLaunchTest,
+                            public ::testing::WithParamInterface<MarkerCase> {};
+
+TEST_P(AutoStartMarkerTest, AStartOpensOneConsoleForAFolderOrAPlainFileOnly) {
+    const WorkFolderEntry marker(L"qd", GetParam().form);
     launch(vantrelPath());
-    waitForConsoles(1);
-    EXPECT_EQ(interpreters_.started().size(), 1u);
+    // The console is started before the window is shown: any that the start
+    // opened is running by now.
+    waitForConsoles(GetParam().consoles);
+    EXPECT_EQ(interpreters_.started().size(), GetParam().consoles);
     expectAllFromTheSystemFolder();
     EXPECT_EQ(statusText(), L"");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Marker, AutoStartMarkerTest,
+    ::testing::Values(MarkerCase{"Folder", WorkFolderEntry::Form::Folder, 1},
+                      MarkerCase{"PlainFile", WorkFolderEntry::Form::OrdinaryFile, 1},
+                      MarkerCase{"HiddenFile", WorkFolderEntry::Form::HiddenFile, 0},
+                      MarkerCase{"SystemFile", WorkFolderEntry::Form::SystemFile, 0}),
+    [](const ::testing::TestParamInfo<MarkerCase>& marker) {
+        return std::string(marker.param.name);
+    });
 
 }  // namespace
 }  // namespace e2e

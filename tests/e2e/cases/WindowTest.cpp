@@ -1,10 +1,10 @@
 // The main window as it opens: frame, size, controls, texts and lists.
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
 #include "driver/CrossProcess.h"
+#include "driver/ExpectedLayout.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
 
@@ -13,32 +13,7 @@ namespace {
 
 using namespace vantrel;
 
-struct ExpectedControl {
-    int id;
-    const wchar_t* text;           // caption, or a list's initial text
-    int left, top, width, height;  // twips
-};
-
-// In tab order.
-constexpr std::array kControls{
-    ExpectedControl{kOption1, L"正常模式", 120, 120, 1095, 375},
-    ExpectedControl{kOption2, L"BL模式", 120, 720, 975, 375},
-    ExpectedControl{kCombo1, L"手机重启", 1200, 120, 1695, 300},
-    ExpectedControl{kCombo2, L"寻找Fastboot", 1200, 720, 1695, 300},
-    ExpectedControl{kCommand2, L"开始", 1680, 2520, 1095, 615},
-    ExpectedControl{kOption4, L"安装apk", 120, 1920, 1095, 375},
-    ExpectedControl{kText1, L"", 1200, 1920, 1695, 375},
-    ExpectedControl{kCommand1, L"打开cmd", 240, 2520, 1095, 615},
-    ExpectedControl{kOption3, L"传输文件", 120, 1320, 1215, 375},
-    ExpectedControl{kCommand3, L"Command3", 3240, 3720, 1095, 615},
-    ExpectedControl{kCombo3, L"从电脑到手机", 1200, 1320, 1695, 300},
-};
-
 using WindowTest = VantrelTest;
-
-int pixels(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
 
 TEST_F(WindowTest, HasItsCaptionAndAFixedFrameWithoutMinimizeOrMaximize) {
     EXPECT_EQ(windowText(window().handle()), L"Vantrel");
@@ -63,8 +38,8 @@ TEST_F(WindowTest, HasNoTaskbarButton) {
 TEST_F(WindowTest, ClientAreaIs2955By3345Twips) {
     const int dpi = window().dpi();
     const SIZE client = window().clientSize();
-    EXPECT_EQ(client.cx, pixels(2955, dpi));
-    EXPECT_EQ(client.cy, pixels(3345, dpi));
+    EXPECT_EQ(client.cx, pixels(kClientWidthTwips, dpi));
+    EXPECT_EQ(client.cy, pixels(kClientHeightTwips, dpi));
     if (dpi == 96) {
         EXPECT_EQ(client.cx, 197);
         EXPECT_EQ(client.cy, 223);
@@ -73,7 +48,7 @@ TEST_F(WindowTest, ClientAreaIs2955By3345Twips) {
 
 TEST_F(WindowTest, EveryControlHasItsRectangle) {
     const int dpi = window().dpi();
-    for (const ExpectedControl& expected : kControls) {
+    for (const ExpectedControl& expected : kExpectedControls) {
         if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
             continue;  // it has no action; building it is optional
         }
@@ -97,7 +72,7 @@ TEST_F(WindowTest, Command3IfBuiltLiesOutsideTheClientArea) {
 }
 
 TEST_F(WindowTest, ControlsShowTheirCaptionsAndInitialTexts) {
-    for (const ExpectedControl& expected : kControls) {
+    for (const ExpectedControl& expected : kExpectedControls) {
         if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
             continue;
         }
@@ -140,7 +115,7 @@ TEST_F(WindowTest, OpensInNormalModeWithTheFocusOnOption1) {
 
 TEST_F(WindowTest, TabOrderIsTheOrderOfTheControls) {
     std::vector<int> expected;
-    for (const ExpectedControl& control : kControls) {
+    for (const ExpectedControl& control : kExpectedControls) {
         if (control.id != kCommand3 || window().hasControl(kCommand3)) {
             expected.push_back(control.id);
         }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -15,6 +16,11 @@ std::wstring& storedPath() {
     return path;
 }
 
+std::wstring& storedProbeFolder32() {
+    static std::wstring folder;
+    return folder;
+}
+
 }  // namespace
 
 const std::wstring& vantrelPath() {
@@ -23,6 +29,14 @@ const std::wstring& vantrelPath() {
 
 void setVantrelPath(std::wstring path) {
     storedPath() = std::move(path);
+}
+
+const std::wstring& probeFolder32() {
+    return storedProbeFolder32();
+}
+
+void setProbeFolder32(std::wstring folder) {
+    storedProbeFolder32() = std::move(folder);
 }
 
 std::wstring besideDriver(std::wstring_view fileName) {

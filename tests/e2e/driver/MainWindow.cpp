@@ -4,8 +4,8 @@
 #include <string>
 
 #include "driver/CrossProcess.h"
+#include "driver/ExpectedLayout.h"
 #include "driver/MessagePump.h"
-#include "driver/Win32Handles.h"
 #include "window/ControlIds.h"
 
 namespace e2e {
@@ -114,8 +114,7 @@ SIZE MainWindow::clientSize() const {
 }
 
 int MainWindow::dpi() const {
-    const ScreenDc screen;
-    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return screenDpi();
 }
 
 }  // namespace e2e

@@ -41,7 +41,7 @@ class MainWindow {
     HWND focusedWindow() const;
     RECT controlRectInClient(int id) const;
     SIZE clientSize() const;
-    int dpi() const;
+    int dpi() const;  // the screen's, which the program lays itself out for
 
   private:
     HWND window_;

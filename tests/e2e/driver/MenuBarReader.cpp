@@ -1,8 +1,10 @@
 #include "driver/MenuBarReader.h"
 
+#include <cstdint>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <string>
 
 #include "driver/DriverOptions.h"
 #include "driver/MessagePump.h"
@@ -86,28 +88,85 @@ std::vector<MenuEntry> parseMenuBar(const std::wstring& description) {
     return bar;
 }
 
+bool isWow64Program(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    BOOL wow64 = FALSE;
+    return process && IsWow64Process(process.get(), &wow64) && wow64;
+}
+
+// The folder with the menu probe and its host of the program's bitness.
+std::wstring probeFolderFor(HWND mainWindow) {
+    if (sizeof(void*) == 8 && isWow64Program(mainWindow)) {
+        if (probeFolder32().empty()) {
+            throw std::runtime_error(
+                "vantrel.exe is a 32-bit program: pass --probes-32=FOLDER, the folder of the "
+                "32-bit menuprobe.dll and probehost.exe");
+        }
+        return probeFolder32() + L"\\";
+    }
+    return besideDriver(L"");
+}
+
+// One run of probehost.exe, which hooks the program's UI thread with the
+// probe; asked to quit, or else ended, when it goes out of scope.
+class ProbeHost {
+  public:
+    ProbeHost(const std::wstring& folder, HWND mainWindow, HWND receiver) {
+        const std::wstring exe = folder + L"probehost.exe";
+        std::wstring commandLine =
+            L"\"" + exe + L"\" " + std::to_wstring(GetWindowThreadProcessId(mainWindow, nullptr)) +
+            L" " + std::to_wstring(reinterpret_cast<std::uintptr_t>(mainWindow)) + L" " +
+            std::to_wstring(reinterpret_cast<std::uintptr_t>(receiver));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &started)) {
+            throw std::runtime_error("could not start probehost.exe beside the menu probe");
+        }
+        process_.reset(started.hProcess);
+        const UniqueHandle thread(started.hThread);
+        threadId_ = started.dwThreadId;
+    }
+    ~ProbeHost() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        if (WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count())) ==
+            WAIT_TIMEOUT) {
+            TerminateProcess(process_.get(), 1);
+        }
+    }
+    ProbeHost(const ProbeHost&) = delete;
+    ProbeHost& operator=(const ProbeHost&) = delete;
+
+    // Once the host has ended (before it was asked to: it failed), its exit status.
+    std::optional<DWORD> exitStatus() const {
+        DWORD status = 0;
+        if (WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(process_.get(), &status)) {
+            return std::nullopt;
+        }
+        return status;
+    }
+
+  private:
+    UniqueHandle process_;
+    DWORD threadId_ = 0;
+};
+
 }  // namespace
 
 std::vector<MenuEntry> readMenuBar(HWND mainWindow) {
-    const UniqueLibrary probe(LoadLibraryW(besideDriver(L"menuprobe.dll").c_str()));
-    if (!probe) {
-        throw std::runtime_error("could not load menuprobe.dll beside the driver");
-    }
-    const auto hookProc = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(probe.get(), menuprobe::kHookProcName)));
-    if (hookProc == nullptr) {
-        throw std::runtime_error("menuprobe.dll exports no readMenuHook");
-    }
     MenuBarReceiver receiver;
-    const UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(),
-                                            GetWindowThreadProcessId(mainWindow, nullptr)));
-    if (!hook) {
-        throw std::runtime_error("could not hook the program's UI thread");
-    }
-    PostMessageW(mainWindow, RegisterWindowMessageW(menuprobe::kReadMenuBarMessage),
-                 reinterpret_cast<WPARAM>(receiver.handle()), 0);
-    if (!pumpUntil([&] { return receiver.description().has_value(); })) {
-        throw std::runtime_error("the menu probe did not answer from inside the program");
+    const ProbeHost host(probeFolderFor(mainWindow), mainWindow, receiver.handle());
+    pumpUntil([&] { return receiver.description().has_value() || host.exitStatus().has_value(); });
+    if (!receiver.description().has_value()) {
+        const auto status = host.exitStatus();
+        throw std::runtime_error(status.has_value()
+                                     ? "probehost.exe could not hook the program (exit status " +
+                                           std::to_string(*status) + ")"
+                                     : "the menu probe did not answer from inside the program");
     }
     return parseMenuBar(*receiver.description());
 }

@@ -36,6 +36,14 @@ void makeFile(const std::wstring& path) {
     const UniqueHandle file(created);
 }
 
+void makeFileWithAttribute(const std::wstring& path, DWORD attribute) {
+    makeFile(path);
+    SetFileAttributesW(path.c_str(), attribute);
+    if ((GetFileAttributesW(path.c_str()) & attribute) == 0) {
+        throw std::runtime_error("the file system keeps no hidden or system attribute here");
+    }
+}
+
 }  // namespace
 
 WorkFolderEntry::WorkFolderEntry(std::wstring name, Form form) : path_(workFolderPath(name)) {
@@ -49,11 +57,10 @@ WorkFolderEntry::WorkFolderEntry(std::wstring name, Form form) : path_(workFolde
             CreateDirectoryW(path_.c_str(), nullptr);
             break;
         case Form::HiddenFile:
-            makeFile(path_);
-            SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_HIDDEN);
-            if ((GetFileAttributesW(path_.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
-                throw std::runtime_error("the file system keeps no hidden attribute here");
-            }
+            makeFileWithAttribute(path_, FILE_ATTRIBUTE_HIDDEN);
+            break;
+        case Form::SystemFile:
+            makeFileWithAttribute(path_, FILE_ATTRIBUTE_SYSTEM);
             break;
     }
 }

@@ -1,0 +1,73 @@
+// probehost.exe: hooks vantrel.exe's UI thread with the menu probe beside it.
+// A hook can only load a DLL of the hooking process's own bitness into
+// another process, so each build of the program has a host of its bitness.
+//   probehost.exe THREAD WINDOW RECEIVER
+//       hooks THREAD with menuprobe.dll, asks WINDOW (the main window) for
+//       its menu bar on behalf of RECEIVER (the driver's window), and keeps
+//       the hook until WM_QUIT arrives or kLongest has passed.
+//   probehost.exe
+//       only exits, with the width of its pointers in bits (32 or 64):
+//       scripts/e2e.sh runs it to learn whether 32-bit programs run here.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "driver/Win32Handles.h"
+#include "probe/MenuProbeProtocol.h"
+
+namespace {
+
+constexpr UINT kLongestMs = 30000;
+constexpr int kBadArguments = 100;
+constexpr int kNoProbe = 101;
+constexpr int kNoHook = 102;
+
+std::wstring besideThisProgram(const wchar_t* fileName) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring self(path);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + fileName;
+}
+
+HWND windowArgument(const wchar_t* text) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::wcstoull(text, nullptr, 10)));
+}
+
+int hookAndAsk(DWORD threadId, HWND mainWindow, HWND receiver) {
+    const e2e::UniqueLibrary probe(LoadLibraryW(besideThisProgram(L"menuprobe.dll").c_str()));
+    const auto hookProc = probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                                      GetProcAddress(probe.get(), menuprobe::kHookProcName)))
+                                : nullptr;
+    if (hookProc == nullptr) {
+        return kNoProbe;
+    }
+    const e2e::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), threadId));
+    if (!hook) {
+        return kNoHook;
+    }
+    PostMessageW(mainWindow, RegisterWindowMessageW(menuprobe::kReadMenuBarMessage),
+                 reinterpret_cast<WPARAM>(receiver), 0);
+    // The driver posts WM_QUIT once the answer is in; the timer ends a host
+    // whose driver is gone.
+    SetTimer(nullptr, 0, kLongestMs, nullptr);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER) {
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (__argc == 1) {
+        return static_cast<int>(sizeof(void*) * 8);
+    }
+    if (__argc != 4) {
+        return kBadArguments;
+    }
+    return hookAndAsk(static_cast<DWORD>(std::wcstoul(__wargv[1], nullptr, 10)),
+                      windowArgument(__wargv[2]), windowArgument(__wargv[3]));
+}
