@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ googletest libgtest-dev clang-format
+    cmake ninja-build g++ googletest libgtest-dev clang-format python3 git
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 xvfb x11-utils fonts-wqy-microhei imagemagick
 )

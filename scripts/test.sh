@@ -7,6 +7,28 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
+# Everything is logged too, so that the closing line can add up all test runs.
+log=$(mktemp)
+exec > >(tee "$log") 2>&1
+report_total() {
+    local status=$?
+    # ctest: "100% tests passed, 0 tests failed out of 131"; GoogleTest: "[  PASSED  ] 12 tests."
+    # and "[  FAILED  ] 1 test, listed below:".
+    awk -v status="$status" '
+        /tests passed, [0-9]+ tests? failed out of [0-9]+/ { passed += $NF - $4; failed += $4 }
+        /^\[  PASSED  \] [0-9]+ tests?\./ { passed += $4 }
+        /^\[  FAILED  \] [0-9]+ tests?, listed below/ { failed += $4 }
+        END {
+            if (status != 0 && failed == 0) failed = 1
+            printf "total: %d passed, %d failed\n", passed, failed
+        }' "$log"
+    rm -f "$log"
+}
+trap report_total EXIT
+
+echo "== Source formatting (clang-format)"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 echo "== The committed icon is the one assets/make_icon.py draws"
 icon=$(mktemp)
 python3 assets/make_icon.py "$icon"
