@@ -48,6 +48,16 @@ struct Translation {
 
 constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1a\n", 8};
 
+// Keeps the first resource name and stops the enumeration. A named function,
+// since a lambda cannot take the stdcall convention that 32-bit Windows wants.
+BOOL CALLBACK keepFirstName(HMODULE, LPCWSTR, LPWSTR found, LONG_PTR param) {
+    auto* first = reinterpret_cast<std::optional<std::wstring>*>(param);
+    first->emplace(IS_INTRESOURCE(found)
+                       ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(found))
+                       : std::wstring(found));
+    return FALSE;
+}
+
 class ProgramFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -70,16 +80,8 @@ class ProgramFileTest : public ::testing::Test {
     // The images that the first icon group lists: the one Explorer shows.
     std::vector<GroupIconEntry> firstIconGroup() const {
         std::optional<std::wstring> name;
-        EnumResourceNamesW(
-            program_.get(), RT_GROUP_ICON,
-            [](HMODULE, LPCWSTR, LPWSTR found, LONG_PTR param) -> BOOL {
-                auto* first = reinterpret_cast<std::optional<std::wstring>*>(param);
-                first->emplace(IS_INTRESOURCE(found)
-                                   ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(found))
-                                   : std::wstring(found));
-                return FALSE;
-            },
-            reinterpret_cast<LONG_PTR>(&name));
+        EnumResourceNamesW(program_.get(), RT_GROUP_ICON, keepFirstName,
+                           reinterpret_cast<LONG_PTR>(&name));
         if (!name.has_value()) {
             return {};
         }
