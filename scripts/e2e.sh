@@ -155,7 +155,8 @@ wait "$pose_pid" || failures=$((failures + 1))
 # 32-bit program must start under Wine and report its 32-bit pointers.
 why_no_32_bit() {
     local probe=$1 status=0 output loader loader_error
-    output=$(timeout 60 "$VANTREL_WINE" "$probe" 2>&1) || status=$?
+    # An English locale, so that Wine's own message reads in any terminal.
+    output=$(LANG=C.UTF-8 LC_ALL=C.UTF-8 timeout 60 "$VANTREL_WINE" "$probe" 2>&1) || status=$?
     [ "$status" -eq 32 ] && return
     echo -n "a 32-bit test program exited with status $status under Wine"
     # The usual cause: the kernel runs no 32-bit Linux programs, Wine's 32-bit loader among them.
