@@ -74,14 +74,14 @@ TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwi
         EXPECT_EQ(width(client), pixels(kClientWidthTwips, dpi));
         EXPECT_EQ(height(client), pixels(kClientHeightTwips, dpi));
 
-        for (const ControlSpec& spec : controlsInTabOrder()) {
-            SCOPED_TRACE(spec.name);
-            const RECT rect = rectInClientArea(handle(), GetDlgItem(handle(), spec.id));
-            EXPECT_EQ(rect.left, pixels(spec.rect.left, dpi));
-            EXPECT_EQ(rect.top, pixels(spec.rect.top, dpi));
-            EXPECT_EQ(width(rect), pixels(spec.rect.width, dpi));
-            if (spec.kind != ControlKind::ComboBox) {  // a combo is as tall as its open list
-                EXPECT_EQ(height(rect), pixels(spec.rect.height, dpi));
+        for (const ControlSpec& definition : controlsInTabOrder()) {
+            SCOPED_TRACE(definition.name);
+            const RECT rect = rectInClientArea(handle(), GetDlgItem(handle(), definition.id));
+            EXPECT_EQ(rect.left, pixels(definition.rect.left, dpi));
+            EXPECT_EQ(rect.top, pixels(definition.rect.top, dpi));
+            EXPECT_EQ(width(rect), pixels(definition.rect.width, dpi));
+            if (definition.kind != ControlKind::ComboBox) {  // a combo is as tall as its open list
+                EXPECT_EQ(height(rect), pixels(definition.rect.height, dpi));
             }
         }
         EXPECT_NEAR(fontHeight(GetDlgItem(handle(), kCommand2)),

@@ -74,39 +74,41 @@ void fitFieldHeight(HWND combo, int wantedHeight, HFONT font) {
 
 }  // namespace
 
-HWND createControl(HWND parent, const ControlSpec& spec) {
-    const ControlClass type = classOf(spec.kind);
+HWND createControl(HWND parent, const ControlSpec& definition) {
+    const ControlClass type = classOf(definition.kind);
     // Each control is a group of its own, so the dialog manager's arrow keys
     // never wander across the window; the window keeps one option checked.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | type.style;
-    const HWND control = CreateWindowExW(
-        type.exStyle, type.name, nullptr, style, 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
-    if (spec.kind == ControlKind::ComboBox) {
-        const auto items = listItems(spec.id);
+    const HWND control =
+        CreateWindowExW(type.exStyle, type.name, nullptr, style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    if (definition.kind == ControlKind::ComboBox) {
+        const auto items = listItems(definition.id);
         for (const std::u16string_view item : items) {
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
         }
         // Common controls 6 size the opened list by a count of visible items.
         SendMessageW(control, CB_SETMINVISIBLE, items.size(), 0);
     }
-    if (spec.kind == ControlKind::TextBox) {
+    if (definition.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no length limit
     }
-    SetWindowTextW(control, wide(spec.caption).c_str());
+    SetWindowTextW(control, wide(definition.caption).c_str());
     return control;
 }
 
-void placeControl(HWND control, const ControlSpec& spec, int dpi, HFONT font) {
+void placeControl(HWND control, const ControlSpec& definition, int dpi, HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    const int laidOutHeight = twipsToPixels(spec.rect.height, dpi);
+    const int laidOutHeight = twipsToPixels(definition.rect.height, dpi);
     // A drop-down combo's window height is that of its field and its opened list.
-    const int pixels = spec.kind == ControlKind::ComboBox ? droppedHeight(control) : laidOutHeight;
-    SetWindowPos(control, nullptr, twipsToPixels(spec.rect.left, dpi),
-                 twipsToPixels(spec.rect.top, dpi), twipsToPixels(spec.rect.width, dpi), pixels,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int pixels =
+        definition.kind == ControlKind::ComboBox ? droppedHeight(control) : laidOutHeight;
+    SetWindowPos(control, nullptr, twipsToPixels(definition.rect.left, dpi),
+                 twipsToPixels(definition.rect.top, dpi), twipsToPixels(definition.rect.width, dpi),
+                 pixels, SWP_NOZORDER | SWP_NOACTIVATE);
     // Resizing may reset the field's height, so it is fitted last.
-    if (spec.kind == ControlKind::ComboBox) {
+    if (definition.kind == ControlKind::ComboBox) {
         fitFieldHeight(control, laidOutHeight, font);
     }
 }

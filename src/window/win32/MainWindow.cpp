@@ -76,8 +76,8 @@ void MainWindow::createWindow(HINSTANCE instance) {
 
     // Creation order is the tab order: the dialog manager tabs through the
     // children in the order they were made.
-    for (const ControlSpec& spec : controlsInTabOrder()) {
-        createControl(window_.get(), spec);
+    for (const ControlSpec& definition : controlsInTabOrder()) {
+        createControl(window_.get(), definition);
     }
     layoutForDpi(windowDpi(window_.get()));
 }
@@ -86,8 +86,8 @@ void MainWindow::layoutForDpi(int dpi) {
     const LOGFONTW logFont = messageFont(dpi);
     UniqueFont font(CreateFontIndirectW(&logFont));
     sizeClientArea(dpi);
-    for (const ControlSpec& spec : controlsInTabOrder()) {
-        placeControl(control(spec.id), spec, dpi, font.get());
+    for (const ControlSpec& definition : controlsInTabOrder()) {
+        placeControl(control(definition.id), definition, dpi, font.get());
     }
     font_ = std::move(font);  // the old font goes only once no control uses it
 }
