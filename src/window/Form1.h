@@ -19,8 +19,6 @@ class Form1 {
     // A click on the free client area.
     void clientAreaClick();
 
-    const ConsoleTyper& typer() const { return typer_; }
-
   private:
     ConsoleTyper typer_;
     FormContext form_;

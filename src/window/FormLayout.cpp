@@ -1,7 +1,5 @@
 #include "window/FormLayout.h"
 
-#include <algorithm>
-#include <stdexcept>
 
 namespace vantrel {
 namespace {
@@ -74,14 +72,6 @@ constexpr std::array kMenuBar{
 
 std::span<const ControlSpec> controlsInTabOrder() {
     return kControls;
-}
-
-const ControlSpec& controlSpec(ControlId id) {
-    const auto found = std::ranges::find(kControls, id, &ControlSpec::id);
-    if (found == kControls.end()) {
-        throw std::out_of_range("no control with that id");
-    }
-    return *found;
 }
 
 std::span<const std::u16string_view> listItems(ControlId combo) {

@@ -45,7 +45,6 @@ inline constexpr int kClientHeightTwips = 3345;
 
 // The window's controls, in tab order.
 std::span<const ControlSpec> controlsInTabOrder();
-const ControlSpec& controlSpec(ControlId id);
 
 std::span<const std::u16string_view> listItems(ControlId combo);
 
