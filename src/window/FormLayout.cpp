@@ -1,6 +1,5 @@
 #include "window/FormLayout.h"
 
-
 namespace vantrel {
 namespace {
 
