@@ -52,25 +52,13 @@ class BootloaderModeTest : public VantrelTest {
   protected:
     void startBootloaderItem(std::wstring_view item) { startItem(kOption2, kCombo2, item); }
 
-    // Starts the flash and answers its confirmation box, which must look right.
     void startFlashAndAnswer(const Flash& flash, int answer) {
         startBootloaderItem(flash.item);
-        ProgramDialog confirmation = waitForDialog();
-        EXPECT_EQ(confirmation.title(), L"提示");
-        EXPECT_EQ(confirmation.messageText(), flash.instruction);
-        EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
-        confirmation.press(answer);
-        window().settle();
+        answerConfirmation(flash.instruction, answer);
     }
 
     void expectErrorBoxAndClose(const Flash& flash) {
-        ProgramDialog error = waitForDialog();
-        EXPECT_EQ(error.title(), L"错误提示");
-        EXPECT_EQ(error.messageText(), flash.error);
-        EXPECT_TRUE(error.hasButton(IDOK) && error.hasButton(IDCANCEL));
-        error.press(IDOK);
-        window().settle();
-        EXPECT_FALSE(dialogOpen());
+        closeErrorBox(flash.error, IDOK);
         EXPECT_EQ(statusText(), L"");
     }
 };

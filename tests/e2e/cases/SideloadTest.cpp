@@ -37,30 +37,9 @@ class SideloadTest : public VantrelTest, public ::testing::WithParamInterface<Pa
         }
     }
 
-    // Starts the sideload and answers its confirmation box, which must look right.
     void startAndAnswer(int answer) {
         startNormalItem(L"ADB刷机");
-        ProgramDialog confirmation = waitForDialog();
-        EXPECT_EQ(confirmation.title(), L"提示");
-        EXPECT_EQ(confirmation.messageText(), kInstruction);
-        EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
-        EXPECT_FALSE(confirmation.hasButton(IDOK) || confirmation.hasButton(IDCANCEL));
-        EXPECT_EQ(confirmation.owner(), window().handle());
-        EXPECT_EQ(statusText(), L"");
-        confirmation.press(answer);
-        window().settle();
-    }
-
-    // The error box must be up; it is closed with the given button.
-    void expectErrorBoxAndClose(int button) {
-        ProgramDialog error = waitForDialog();
-        EXPECT_EQ(error.title(), L"错误提示");
-        EXPECT_EQ(error.messageText(), kError);
-        EXPECT_TRUE(error.hasButton(IDOK) && error.hasButton(IDCANCEL));
-        EXPECT_FALSE(error.hasButton(IDYES) || error.hasButton(IDNO));
-        error.press(button);
-        window().settle();
-        EXPECT_FALSE(dialogOpen()) << "the confirmation is not asked again";
+        answerConfirmation(kInstruction, answer);
     }
 
   private:
@@ -73,7 +52,7 @@ TEST_P(SideloadTest, AnswerYesTypesOnlyWhenThePackageIsAnOrdinaryFile) {
         EXPECT_FALSE(dialogOpen());
         EXPECT_EQ(typedText(), L"adb sideload update.zip\r");
     } else {
-        expectErrorBoxAndClose(IDOK);
+        closeErrorBox(kError, IDOK);
         EXPECT_EQ(typedText(), L"");
     }
     EXPECT_EQ(statusText(), L"");
@@ -81,7 +60,7 @@ TEST_P(SideloadTest, AnswerYesTypesOnlyWhenThePackageIsAnOrdinaryFile) {
 
 TEST_P(SideloadTest, AnswerNoShowsTheErrorBoxAndTypesNothing) {
     startAndAnswer(IDNO);
-    expectErrorBoxAndClose(IDCANCEL);
+    closeErrorBox(kError, IDCANCEL);
     EXPECT_EQ(typedText(), L"");
     EXPECT_EQ(statusText(), L"");
 }

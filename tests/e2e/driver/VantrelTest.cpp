@@ -89,6 +89,29 @@ void VantrelTest::acceptInputBoxDefault() {
     window().settle();
 }
 
+void VantrelTest::answerConfirmation(std::wstring_view instruction, int answer) {
+    ProgramDialog confirmation = waitForDialog();
+    EXPECT_EQ(confirmation.title(), L"提示");
+    EXPECT_EQ(confirmation.messageText(), instruction);
+    EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
+    EXPECT_FALSE(confirmation.hasButton(IDOK) || confirmation.hasButton(IDCANCEL));
+    EXPECT_EQ(confirmation.owner(), window().handle());
+    EXPECT_EQ(statusText(), L"");
+    confirmation.press(answer);
+    window().settle();
+}
+
+void VantrelTest::closeErrorBox(std::wstring_view error, int button) {
+    ProgramDialog box = waitForDialog();
+    EXPECT_EQ(box.title(), L"错误提示");
+    EXPECT_EQ(box.messageText(), error);
+    EXPECT_TRUE(box.hasButton(IDOK) && box.hasButton(IDCANCEL));
+    EXPECT_FALSE(box.hasButton(IDYES) || box.hasButton(IDNO));
+    box.press(button);
+    window().settle();
+    EXPECT_FALSE(dialogOpen()) << "the confirmation is not asked again";
+}
+
 std::wstring VantrelTest::typedText() {
     window().settle();
     return console().receivedText();
