@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/InputPromptDialog.h"
+#include "platform/win32/RectSize.h"
 #include "platform/win32/UniqueHandles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
@@ -31,10 +32,7 @@ std::u16string textOf(HWND dialog, int id) {
 }
 
 RECT rectIn(HWND dialog, int id) {
-    RECT rect;
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return rectInClientArea(dialog, GetDlgItem(dialog, id));
 }
 
 void pressKey(HWND control, WPARAM key) {

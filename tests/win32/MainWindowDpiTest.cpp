@@ -17,13 +17,6 @@ int pixels(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
 }
 
-RECT rectInClientArea(HWND window, HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 int fontHeight(HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),

@@ -54,13 +54,6 @@ DialogTemplate promptTemplate(std::u16string_view prompt, std::u16string_view ti
     return dialog;
 }
 
-RECT rectInDialog(HWND dialog, HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // Height in pixels that the prompt's text needs when wrapped to its width.
 int wrappedTextHeight(HWND text) {
     RECT bounds;
@@ -76,7 +69,7 @@ int wrappedTextHeight(HWND text) {
 
 void moveDown(HWND dialog, int id, int pixels) {
     const HWND control = GetDlgItem(dialog, id);
-    const RECT rect = rectInDialog(dialog, control);
+    const RECT rect = rectInClientArea(dialog, control);
     SetWindowPos(control, nullptr, rect.left, rect.top + pixels, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -84,7 +77,7 @@ void moveDown(HWND dialog, int id, int pixels) {
 // Grows the prompt, and the dialog with it, until every line of it shows.
 void fitPrompt(HWND dialog) {
     const HWND prompt = GetDlgItem(dialog, kPromptTextId);
-    const RECT promptRect = rectInDialog(dialog, prompt);
+    const RECT promptRect = rectInClientArea(dialog, prompt);
     const int extra = wrappedTextHeight(prompt) - height(promptRect);
     if (extra <= 0) {
         return;

@@ -6,6 +6,7 @@
 #include "driver/CrossProcess.h"
 #include "driver/ExpectedLayout.h"
 #include "driver/MessagePump.h"
+#include "platform/win32/RectSize.h"
 #include "window/ControlIds.h"
 
 namespace e2e {
@@ -101,10 +102,7 @@ HWND MainWindow::focusedWindow() const {
 }
 
 RECT MainWindow::controlRectInClient(int id) const {
-    RECT rect{};
-    GetWindowRect(control(id), &rect);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return vantrel::win32::rectInClientArea(window_, control(id));
 }
 
 SIZE MainWindow::clientSize() const {
