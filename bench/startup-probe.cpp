@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/UniqueHandles.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "console/ConsoleTyper.h"
-#include "platform/win32/Win32Platform.h"
+#include "actions/ConsoleTyper.h"
+#include "win32/platform/Win32Platform.h"
 
 namespace {
 
@@ -44,8 +44,9 @@ int wmain() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"ConsoleWindowClass";
     RegisterClassW(&windowClass);
-    HWND console = CreateWindowExW(0, windowClass.lpszClassName, L"bench", WS_OVERLAPPED, 0, 0, 10,
-                                   10, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND console =
+        CreateWindowExW(0, windowClass.lpszClassName, L"bench", WS_OVERLAPPED | WS_VISIBLE, 0, 0,
+                        10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
 
     vantrel::win32::Win32Platform platform;
     vantrel::ConsoleTyper typer(platform);

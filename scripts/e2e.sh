@@ -56,7 +56,7 @@ trap cleanup EXIT
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 
 # The programs are copied first, so that a rebuild meanwhile cannot change them under the run.
-cp "$build_dir/src/window/win32/vantrel.exe" "$work_dir/vantrel.exe"
+cp "$build_dir/src/win32/window/vantrel.exe" "$work_dir/vantrel.exe"
 vantrel_exe=$(windows_path "$work_dir/vantrel.exe")
 driver="$build_dir/tests/e2e/vantrel_e2e.exe"
 
@@ -188,7 +188,7 @@ else
     else
         # The driver stays 64-bit; it hooks the 32-bit program through 32-bit probes.
         mkdir "$work_dir/x86"
-        cp "$build_dir_32/src/window/win32/vantrel.exe" "$build_dir_32/tests/e2e/probehost.exe" \
+        cp "$build_dir_32/src/win32/window/vantrel.exe" "$build_dir_32/tests/e2e/probehost.exe" \
             "$build_dir_32/tests/e2e/menuprobe.dll" "$work_dir/x86/"
         run "End-to-end suite, 32-bit vantrel.exe (zh_CN.UTF-8, code page 936)" \
             "$VANTREL_WINE" "$driver" --vantrel="$(windows_path "$work_dir/x86/vantrel.exe")" \

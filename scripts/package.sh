@@ -20,8 +20,8 @@ package="build/release/Vantrel-$version.zip"
 rm -rf "$stage" "$package"
 mkdir -p "$stage/x64" "$stage/x86" "$stage/ADB"
 
-cp build/win64/src/window/win32/vantrel.exe "$stage/x64/"
-cp build/win32/src/window/win32/vantrel.exe "$stage/x86/"
+cp build/win64/src/win32/window/vantrel.exe "$stage/x64/"
+cp build/win32/src/win32/window/vantrel.exe "$stage/x86/"
 for document in adbbz adbjz; do
     python3 scripts/text_to_rtf.py "docs/workfolder/$document.txt" "$stage/ADB/$document.doc"
 done

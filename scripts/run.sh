@@ -42,4 +42,4 @@ fi
 
 "$VANTREL_WINE" build/win64/tools/standin-console/standin-console.exe &
 standin_pid=$!
-"$VANTREL_WINE" build/win64/src/window/win32/vantrel.exe
+"$VANTREL_WINE" build/win64/src/win32/window/vantrel.exe

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dispatch/ComposedLines.h"
+#include "actions/ComposedLines.h"
 
 namespace vantrel {
 namespace {

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "platform/ConsoleLaunchPlan.h"
+#include "launchplan/ConsoleLaunchPlan.h"
 
 namespace vantrel {
 namespace {
 
 TEST(ConsoleLaunchPlanTest, WindowsTenAndLaterTryConhostFirstThenCmd) {
-    const auto plan =
-        consoleLaunchPlan({10, 0, 22631}, u"C:\\Windows\\system32", u"C:\\Windows\\system32");
+    const auto plan = consoleLaunchPlan({10, 0, 22631}, u"C:\\Windows\\system32");
     ASSERT_EQ(plan.size(), 2u);
     EXPECT_EQ(plan[0].application, u"C:\\Windows\\system32\\conhost.exe");
     EXPECT_EQ(plan[0].commandLine,
@@ -20,18 +19,30 @@ TEST(ConsoleLaunchPlanTest, WindowsTenAndLaterTryConhostFirstThenCmd) {
 
 TEST(ConsoleLaunchPlanTest, OlderWindowsStartCmdOnly) {
     for (const WindowsVersion version : {WindowsVersion{6, 1, 7601}, WindowsVersion{6, 3, 9600}}) {
-        const auto plan = consoleLaunchPlan(version, u"C:\\Windows\\system32\\", u"C:\\x");
+        const auto plan = consoleLaunchPlan(version, u"C:\\Windows\\system32\\");
         ASSERT_EQ(plan.size(), 1u);
         EXPECT_EQ(plan[0].application, u"C:\\Windows\\system32\\cmd.exe");
     }
 }
 
-TEST(ConsoleLaunchPlanTest, ThirtyTwoBitProgramReachesConhostThroughSysnative) {
-    const auto plan =
-        consoleLaunchPlan({10, 0, 19045}, u"C:\\Windows\\SysWOW64", u"C:\\Windows\\Sysnative");
-    EXPECT_EQ(plan[0].application, u"C:\\Windows\\Sysnative\\conhost.exe");
-    EXPECT_EQ(plan[0].commandLine,
-              u"\"C:\\Windows\\Sysnative\\conhost.exe\" \"C:\\Windows\\SysWOW64\\cmd.exe\"");
+TEST(ConsoleLaunchPlanTest, AThirtyTwoBitProgramStartsTheNativeProgramsThroughSysnative) {
+    const std::u16string folder =
+        nativeSystemFolder(true, u"C:\\Windows\\SysWOW64", u"C:\\Windows");
+    EXPECT_EQ(folder, u"C:\\Windows\\Sysnative");
+    for (const WindowsVersion version :
+         {WindowsVersion{6, 1, 7601}, WindowsVersion{10, 0, 19045}}) {
+        for (const ProcessLaunch& launch : consoleLaunchPlan(version, folder)) {
+            EXPECT_TRUE(launch.application.starts_with(u"C:\\Windows\\Sysnative\\"));
+            EXPECT_EQ(launch.commandLine.find(u"SysWOW64"), std::u16string::npos);
+        }
+    }
+}
+
+TEST(ConsoleLaunchPlanTest, ANativeProgramKeepsSystem32AndAnUnknownFolderGivesNoPlace) {
+    EXPECT_EQ(nativeSystemFolder(false, u"C:\\Windows\\system32", u"C:\\Windows"),
+              u"C:\\Windows\\system32");
+    EXPECT_EQ(nativeSystemFolder(true, u"C:\\Windows\\SysWOW64", u""), u"");
+    EXPECT_EQ(nativeSystemFolder(false, u"", u"C:\\Windows"), u"");
 }
 
 }  // namespace

@@ -15,25 +15,33 @@ TEST(AutoStartTest, OpensOneConsoleOnlyWhenTheMarkerIsAFolderOrAPlainFile) {
     for (const auto& [kind, consoles] : cases) {
         FormFixture f;
         f.platform.setEntry(kMarker, kind);
-        f.form.load();
+        f.form.start();
         EXPECT_EQ(f.platform.consoleStartCount, consoles);
         EXPECT_TRUE(f.view.statusWrites.empty());
     }
 }
 
-TEST(AutoStartTest, FailedStartAtLoadIsReported) {
+TEST(AutoStartTest, AFailedStartStaysInText1WhileNormalModeIsSelected) {
     FormFixture f;
     f.platform.setEntry(kMarker, EntryKind::Directory);
     f.platform.consoleStarts = false;
-    f.form.load();
+    f.platform.onConsoleStart = [&f] { EXPECT_FALSE(f.view.shown) << "before the window shows"; };
+    f.view.mode = std::nullopt;
+    f.form.start();
+    EXPECT_EQ(f.view.text1, u"无法打开cmd窗口");
+    EXPECT_TRUE(f.view.shown);
+    EXPECT_EQ(f.view.mode, Mode::Normal);
+    EXPECT_EQ(f.view.focused, kNormalModeOption);
+    // Windows reports the focus that start-up gave Option1: it changes nothing.
+    f.form.focusArrived(kNormalModeOption, false);
     EXPECT_EQ(f.view.text1, u"无法打开cmd窗口");
 }
 
 TEST(OpenConsoleButtonTest, EveryClickOpensANewConsoleAndClearsTheStatus) {
     FormFixture f;
     f.view.text1 = u"earlier";
-    f.form.click(kCommand1);
-    f.form.click(kCommand1);
+    f.form.clicked(kOpenConsoleButton);
+    f.form.clicked(kOpenConsoleButton);
     EXPECT_EQ(f.platform.consoleStartCount, 2);
     EXPECT_EQ(f.view.text1, u"");
 }
@@ -41,14 +49,14 @@ TEST(OpenConsoleButtonTest, EveryClickOpensANewConsoleAndClearsTheStatus) {
 TEST(OpenConsoleButtonTest, FailedStartIsReported) {
     FormFixture f;
     f.platform.consoleStarts = false;
-    f.form.click(kCommand1);
+    f.form.clicked(kOpenConsoleButton);
     EXPECT_EQ(f.view.text1, u"无法打开cmd窗口");
 }
 
 TEST(AutoStartMenuTest, TurningOnMakesTheWorkFolderAndTheMarker) {
     FormFixture f;
     f.view.text1 = u"earlier";
-    f.form.click(kZdcmd);
+    f.form.clicked(kAutoStartOnItem);
     EXPECT_EQ(f.platform.entryKind(u"C:\\ADB"), EntryKind::Directory);
     EXPECT_EQ(f.platform.entryKind(kMarker), EntryKind::Directory);
     EXPECT_EQ(f.view.text1, u"");
@@ -58,8 +66,8 @@ TEST(AutoStartMenuTest, TurningOnMakesTheWorkFolderAndTheMarker) {
 TEST(AutoStartMenuTest, TurningOnTwiceOrOverAPlainFileMarkerIsDone) {
     FormFixture f;
     f.platform.setEntry(kMarker, EntryKind::OrdinaryFile);
-    f.form.click(kZdcmd);
-    f.form.click(kZdcmd);
+    f.form.clicked(kAutoStartOnItem);
+    f.form.clicked(kAutoStartOnItem);
     EXPECT_EQ(f.platform.entryKind(kMarker), EntryKind::OrdinaryFile);
     EXPECT_EQ(f.view.text1, u"");
 }
@@ -68,14 +76,16 @@ TEST(AutoStartMenuTest, TurningOnReportsAMarkerThatCannotBeMade) {
     for (const auto& blocked : {u"C:\\adb", u"C:\\adb\\qd"}) {
         FormFixture f;
         f.platform.unmakeableDirectories = {blocked};
-        f.form.click(kZdcmd);
+        f.form.clicked(kAutoStartOnItem);
         EXPECT_EQ(f.view.text1, u"无法设置自动进入cmd");
     }
+    // A hidden or system qd does not count, and it is not ours to change.
     FormFixture hidden;
     hidden.platform.setEntry(u"C:\\adb", EntryKind::Directory);
     hidden.platform.setEntry(kMarker, EntryKind::HiddenOrSystem);
-    hidden.form.click(kZdcmd);
+    hidden.form.clicked(kAutoStartOnItem);
     EXPECT_EQ(hidden.view.text1, u"无法设置自动进入cmd");
+    EXPECT_EQ(hidden.platform.entryKind(kMarker), EntryKind::HiddenOrSystem);
 }
 
 TEST(AutoStartMenuTest, TurningOffRemovesAFolderOrAPlainFileAndKeepsTheStatus) {
@@ -87,27 +97,36 @@ TEST(AutoStartMenuTest, TurningOffRemovesAFolderOrAPlainFileAndKeepsTheStatus) {
         if (kind == EntryKind::Missing) {
             f.platform.entries.clear();
         }
-        f.form.click(kQxcmd);
+        f.form.clicked(kAutoStartOffItem);
         EXPECT_EQ(f.platform.entryKind(kMarker), EntryKind::Missing);
         EXPECT_EQ(f.view.text1, u"earlier");
         EXPECT_TRUE(f.view.statusWrites.empty());
     }
 }
 
+TEST(AutoStartMenuTest, TurningOffLeavesAHiddenEntryAloneAndSaysNothing) {
+    FormFixture f;
+    f.view.text1 = u"earlier";
+    f.platform.setEntry(kMarker, EntryKind::HiddenOrSystem);
+    f.form.clicked(kAutoStartOffItem);
+    EXPECT_EQ(f.platform.entryKind(kMarker), EntryKind::HiddenOrSystem);
+    EXPECT_EQ(f.view.text1, u"earlier");
+}
+
 TEST(AutoStartMenuTest, TurningOffReportsAMarkerThatStays) {
     FormFixture f;
     f.platform.setEntry(kMarker, EntryKind::Directory);
     f.platform.unremovable = {std::u16string(kMarker)};
-    f.form.click(kQxcmd);
+    f.form.clicked(kAutoStartOffItem);
     EXPECT_EQ(f.view.text1, u"无法取消自动进入cmd");
 }
 
 TEST(AutoStartMenuTest, OnThenOffLeavesNoMarkerAndOpensNoConsole) {
     FormFixture f;
-    f.form.click(kZdcmd);
-    f.form.click(kQxcmd);
+    f.form.clicked(kAutoStartOnItem);
+    f.form.clicked(kAutoStartOffItem);
     EXPECT_EQ(f.platform.entryKind(kMarker), EntryKind::Missing);
-    f.form.load();
+    f.form.start();
     EXPECT_EQ(f.platform.consoleStartCount, 0);
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "console/ConsoleTyper.h"
+#include "actions/ConsoleTyper.h"
 
 namespace vantrel::testing {
 namespace {
@@ -45,8 +45,21 @@ TEST_F(ConsoleTyperTest, NeverPostsALineFeed) {
 }
 
 TEST_F(ConsoleTyperTest, NoConsolePostsNothing) {
-    platform.console = 0;
+    platform.consoles.clear();
     EXPECT_EQ(typer.TypeIntoConsole(u"adb help"), TypingOutcome::NoConsole);
+    EXPECT_TRUE(platform.posts.empty());
+    EXPECT_EQ(typer.consoleWindow(), 0u);
+}
+
+TEST_F(ConsoleTyperTest, OnlyAVisibleConsoleReceivesTheLine) {
+    // Hidden consoles first in Z order are skipped; a minimized one counts as visible.
+    platform.consoles = {{0x1111, false}, {0x2222, false}, {0x3333, true}, {0x4444, true}};
+    EXPECT_EQ(typer.TypeIntoConsole(u"a"), TypingOutcome::Typed);
+    EXPECT_EQ(platform.posts, (std::vector<Post>{{0x3333, u'a'}, {0x3333, 13}}));
+
+    platform.posts.clear();
+    platform.consoles = {{0x1111, false}, {0x2222, false}};
+    EXPECT_EQ(typer.TypeIntoConsole(u"adb reboot"), TypingOutcome::NoConsole);
     EXPECT_TRUE(platform.posts.empty());
     EXPECT_EQ(typer.consoleWindow(), 0u);
 }
@@ -63,9 +76,26 @@ TEST_F(ConsoleTyperTest, FailedEnterIsReportedAsInterrupted) {
     EXPECT_EQ(platform.typed(), u"adb ");
 }
 
+TEST_F(ConsoleTyperTest, AConsoleThatRefusesTheFirstCharacterRunsWithHigherRights) {
+    platform.failure = PostResult::Refused;
+    platform.failPostAt = 0;
+    EXPECT_EQ(typer.TypeIntoConsole(u"adb devices"), TypingOutcome::Refused);
+    EXPECT_TRUE(platform.posts.empty()) << "nothing more is posted after the refusal";
+
+    platform.failPostAt = 0;
+    EXPECT_EQ(typer.TypeIntoConsole(u""), TypingOutcome::Refused) << "the Enter alone is refused";
+}
+
+TEST_F(ConsoleTyperTest, ARefusalLaterInTheLineIsAnInterruption) {
+    platform.failure = PostResult::Refused;
+    platform.failPostAt = 2;
+    EXPECT_EQ(typer.TypeIntoConsole(u"adb devices"), TypingOutcome::Interrupted);
+    EXPECT_EQ(platform.typed(), u"ad");
+}
+
 TEST_F(ConsoleTyperTest, SearchesForTheConsoleAgainOnEveryCall) {
     typer.TypeIntoConsole(u"a");
-    platform.console = 0x5678;
+    platform.consoles = {{0x5678, true}};
     typer.TypeIntoConsole(u"b");
     EXPECT_EQ(platform.posts,
               (std::vector<Post>{{0x1234, u'a'}, {0x1234, 13}, {0x5678, u'b'}, {0x5678, 13}}));

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
-#include "window/Form1.h"
-#include "window/WindowView.h"
+#include "app/Form.h"
+#include "ports/Platform.h"
+#include "ports/View.h"
 
 namespace vantrel::testing {
 
@@ -44,73 +46,51 @@ struct Post {
     bool operator==(const Post&) const = default;
 };
 
-struct Dialog {
-    enum Kind { Input, Box } kind;
-    std::u16string prompt;
-    std::u16string title;
-    std::u16string defaultText;  // input boxes
-    int style = 0;               // message boxes
-};
-
-// Records every platform call; answers come from queues the test fills.
+// Records every platform call; answers come from fields the test sets.
 class FakePlatform : public Platform {
   public:
-    WindowHandle console = 0x1234;
-    // Fails the post with this zero-based index, when set.
+    // Top-level console windows, first in Z order first; one visible console by default.
+    std::vector<ConsoleWindow> consoles{{0x1234, true}};
+    // Fails the post with this zero-based index, when set, in this way.
     int failPostAt = -1;
+    PostResult failure = PostResult::Failed;
     std::vector<Post> posts;
-    std::vector<Dialog> dialogs;
-    std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
-    std::deque<int> boxAnswers;               // an empty queue answers OK
     std::map<std::u16string, EntryKind> entries;
     std::vector<std::u16string> unmakeableDirectories;
     std::vector<std::u16string> unremovable;
     bool consoleStarts = true;
     int consoleStartCount = 0;
+    std::function<void()> onConsoleStart;
     LocalTime now{2027, 3, 5, 9, 7, 3};
     int clockReadings = 0;
+    std::map<std::u16string, std::u16string> environment;
 
-    WindowHandle findConsoleWindow() override { return console; }
+    std::vector<ConsoleWindow> consoleWindows() override { return consoles; }
 
-    bool postCharacter(WindowHandle window, char16_t unit) override {
+    PostResult postCharacter(WindowHandle window, char16_t unit) override {
         if (static_cast<int>(posts.size()) == failPostAt) {
             failPostAt = -1;
-            return false;
+            return failure;
         }
         posts.push_back({window, unit});
-        return true;
+        return PostResult::Posted;
     }
 
     bool startConsole() override {
         ++consoleStartCount;
+        if (onConsoleStart) {
+            onConsoleStart();
+        }
         return consoleStarts;
-    }
-
-    std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,
-                               std::u16string_view defaultText) override {
-        dialogs.push_back({Dialog::Input, std::u16string(prompt), std::u16string(title),
-                           std::u16string(defaultText)});
-        if (inputAnswers.empty()) {
-            return std::u16string(defaultText);
-        }
-        std::u16string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
-    }
-
-    int confirmBox(std::u16string_view prompt, int style, std::u16string_view title) override {
-        dialogs.push_back({Dialog::Box, std::u16string(prompt), std::u16string(title), u"", style});
-        if (boxAnswers.empty()) {
-            return box::kOk;
-        }
-        const int answer = boxAnswers.front();
-        boxAnswers.pop_front();
-        return answer;
     }
 
     EntryKind entryKind(std::u16string_view path) override {
         const auto found = entries.find(folded(path));
         return found == entries.end() ? EntryKind::Missing : found->second;
+    }
+
+    bool isDirectory(std::u16string_view path) override {
+        return entryKind(path) == EntryKind::Directory;
     }
 
     bool createDirectory(std::u16string_view path) override {
@@ -121,7 +101,7 @@ class FakePlatform : public Platform {
             }
         }
         const EntryKind kind = entryKind(path);
-        if (kind == EntryKind::Missing) {
+        if (kind == EntryKind::Missing && parentExists(path)) {
             entries[key] = EntryKind::Directory;
             return true;
         }
@@ -139,6 +119,15 @@ class FakePlatform : public Platform {
     LocalTime localTime() override {
         ++clockReadings;
         return now;
+    }
+
+    void setEnvironmentVariable(std::u16string_view name,
+                                std::optional<std::u16string_view> value) override {
+        if (value) {
+            environment[std::u16string(name)] = std::u16string(*value);
+        } else {
+            environment.erase(std::u16string(name));
+        }
     }
 
     void setEntry(std::u16string_view path, EntryKind kind) { entries[folded(path)] = kind; }
@@ -164,6 +153,13 @@ class FakePlatform : public Platform {
         return key;
     }
 
+    // One level at a time, as CreateDirectory makes them; a drive's root is always there.
+    bool parentExists(std::u16string_view path) {
+        const auto slash = path.rfind(u'\\');
+        return slash == std::u16string_view::npos || path.substr(0, slash).ends_with(u':') ||
+               entryKind(path.substr(0, slash)) == EntryKind::Directory;
+    }
+
     bool removeIf(std::u16string_view path, EntryKind expected) {
         const std::u16string key = folded(path);
         for (const auto& refused : unremovable) {
@@ -180,25 +176,40 @@ class FakePlatform : public Platform {
     }
 };
 
-// The window's state as plain values, with a record of every write to Text1.
-class FakeView : public WindowView {
+struct Dialog {
+    enum Kind { Input, Box } kind;
+    std::u16string prompt;
+    std::u16string title;
+    std::u16string defaultText;     // input boxes
+    BoxKind box = BoxKind::Notice;  // message boxes
+};
+
+// The window's state as plain values, with a record of every write to Text1
+// and of every dialog; dialog answers come from queues the test fills.
+class FakeView : public View {
   public:
-    Mode mode = Mode::Normal;
+    std::optional<Mode> mode = Mode::Normal;
     std::u16string combo1 = u"手机重启";
     std::u16string combo2 = u"寻找Fastboot";
     std::u16string combo3 = u"从电脑到手机";
     std::u16string text1;
     std::vector<std::u16string> statusWrites;
+    std::optional<ControlId> focused;
+    std::u16string caption{kWindowCaption};
+    bool shown = false;
+    std::vector<Dialog> dialogs;
+    std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
+    std::deque<BoxAnswer> boxAnswers;         // an empty queue answers OK
 
-    bool isSelected(Mode m) const override { return m == mode; }
+    bool isSelected(Mode m) const override { return mode == m; }
 
     std::u16string listText(List list) const override {
         switch (list) {
-            case List::Combo1:
+            case List::NormalActions:
                 return combo1;
-            case List::Combo2:
+            case List::BootloaderActions:
                 return combo2;
-            case List::Combo3:
+            case List::TransferDirections:
                 return combo3;
         }
         return {};
@@ -210,13 +221,41 @@ class FakeView : public WindowView {
         text1 = text;
         statusWrites.push_back(text);
     }
+
+    void selectMode(Mode m) override { mode = m; }
+    void focusControl(ControlId id) override { focused = id; }
+    void setCaption(const std::u16string& text) override { caption = text; }
+    void show() override { shown = true; }
+
+    std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,
+                               std::u16string_view defaultText) override {
+        dialogs.push_back({Dialog::Input, std::u16string(prompt), std::u16string(title),
+                           std::u16string(defaultText)});
+        if (inputAnswers.empty()) {
+            return std::u16string(defaultText);
+        }
+        std::u16string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+
+    BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
+                         std::u16string_view title) override {
+        dialogs.push_back({Dialog::Box, std::u16string(text), std::u16string(title), u"", kind});
+        if (boxAnswers.empty()) {
+            return BoxAnswer::Ok;
+        }
+        const BoxAnswer answer = boxAnswers.front();
+        boxAnswers.pop_front();
+        return answer;
+    }
 };
 
 // A window with its fakes, ready for clicks.
 struct FormFixture {
     FakePlatform platform;
     FakeView view;
-    Form1 form{platform, view};
+    Form form{platform, view};
 
     // Start in the given mode with the given list text.
     void pressStart(Mode mode, std::u16string_view listText = {}) {
@@ -234,7 +273,7 @@ struct FormFixture {
             case Mode::Install:
                 break;
         }
-        form.click(kCommand2);
+        form.clicked(kStartButton);
     }
 };
 

@@ -19,22 +19,23 @@ class FixedMenuItemTest : public ::testing::TestWithParam<MenuCase> {};
 TEST_P(FixedMenuItemTest, ClearsStatusAndTypesTheLine) {
     FormFixture f;
     f.view.text1 = u"earlier";
-    f.form.click(GetParam().item);
+    f.form.clicked(GetParam().item);
     EXPECT_EQ(f.platform.typed(), GetParam().line + u"\r");
     EXPECT_EQ(f.view.text1, u"");
-    EXPECT_TRUE(f.platform.dialogs.empty());
+    EXPECT_TRUE(f.view.dialogs.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(DisplayAndHelpMenus, FixedMenuItemTest,
-                         ::testing::Values(MenuCase{kXsfpl, u"adb shell wm size"},
-                                           MenuCase{kXsdpi, u"adb shell wm density"},
-                                           MenuCase{kHffpl, u"adb shell wm size reset"},
-                                           MenuCase{kHfdpi, u"adb shell wm density reset"},
-                                           MenuCase{kJz, u"start C:\\adb\\adbjz.doc"},
-                                           MenuCase{kAdbhelp, u"adb help"},
-                                           MenuCase{kBLhelp, u"fastboot help"},
-                                           MenuCase{kBzfile, u"start C:\\adb\\adbbz.doc"},
-                                           MenuCase{kGy, u"explorer " VANTREL_HOMEPAGE_URL}));
+INSTANTIATE_TEST_SUITE_P(
+    DisplayAndHelpMenus, FixedMenuItemTest,
+    ::testing::Values(MenuCase{kShowResolutionItem, u"adb shell wm size"},
+                      MenuCase{kShowDensityItem, u"adb shell wm density"},
+                      MenuCase{kResetResolutionItem, u"adb shell wm size reset"},
+                      MenuCase{kResetDensityItem, u"adb shell wm density reset"},
+                      MenuCase{kKeyCodesItem, u"start C:\\adb\\adbjz.doc"},
+                      MenuCase{kAdbHelpItem, u"adb help"},
+                      MenuCase{kFastbootHelpItem, u"fastboot help"},
+                      MenuCase{kHelpFileItem, u"start C:\\adb\\adbbz.doc"},
+                      MenuCase{kAboutItem, u"explorer " VANTREL_HOMEPAGE_URL}));
 
 struct PromptedMenuCase {
     ControlId item;
@@ -51,67 +52,43 @@ class PromptedMenuItemTest : public ::testing::TestWithParam<PromptedMenuCase> {
 
 TEST_P(PromptedMenuItemTest, TypesPrefixAndEntry) {
     FormFixture f;
-    f.form.click(GetParam().item);
-    ASSERT_EQ(f.platform.dialogs.size(), 1u);
-    EXPECT_EQ(f.platform.dialogs[0].prompt, GetParam().prompt);
-    EXPECT_EQ(f.platform.dialogs[0].title, u"提醒");
-    EXPECT_EQ(f.platform.dialogs[0].defaultText, GetParam().defaultEntry);
+    f.form.clicked(GetParam().item);
+    ASSERT_EQ(f.view.dialogs.size(), 1u);
+    EXPECT_EQ(f.view.dialogs[0].prompt, GetParam().prompt);
+    EXPECT_EQ(f.view.dialogs[0].title, u"提醒");
+    EXPECT_EQ(f.view.dialogs[0].defaultText, GetParam().defaultEntry);
     EXPECT_EQ(f.platform.typed(), GetParam().prefix + GetParam().defaultEntry + u"\r");
 }
 
 TEST_P(PromptedMenuItemTest, CancelStillTypesThePrefixWithItsBlank) {
     FormFixture f;
-    f.platform.inputAnswers = {u""};
-    f.form.click(GetParam().item);
+    f.view.inputAnswers = {u""};
+    f.form.clicked(GetParam().item);
     EXPECT_EQ(f.platform.typed(), GetParam().prefix + u"\r");
 }
 
-INSTANTIATE_TEST_SUITE_P(ResolutionAndDensity, PromptedMenuItemTest,
-                         ::testing::Values(PromptedMenuCase{kXgfbl,
-                                                            u"请输入要更改安卓设备的分辨率。",
-                                                            u"240x240", u"adb shell wm size "},
-                                           PromptedMenuCase{kXgdpi, u"请输入要更改安卓设备的DPI。",
-                                                            u"150", u"adb shell wm density "}));
+INSTANTIATE_TEST_SUITE_P(
+    ResolutionAndDensity, PromptedMenuItemTest,
+    ::testing::Values(PromptedMenuCase{kChangeResolutionItem, u"请输入要更改安卓设备的分辨率。",
+                                       u"240x240", u"adb shell wm size "},
+                      PromptedMenuCase{kChangeDensityItem, u"请输入要更改安卓设备的DPI。", u"150",
+                                       u"adb shell wm density "}));
 
 TEST(StatusLineMenuItemTest, ScreenshotAndPushShowTheirLineOnlyWhenTyped) {
     const std::vector<std::tuple<ControlId, std::u16string, std::u16string>> cases{
-        {kJp, u"adb shell screencap -p /sdcard/test.png", u"/sdcard/test.png已截屏"},
-        {kTstp, u"adb pull /sdcard/test.png C:\\ADB", u"已推送到电脑C:\\ADB"}};
+        {kScreenshotItem, u"adb shell screencap -p /sdcard/test.png", u"/sdcard/test.png已截屏"},
+        {kPullScreenshotItem, u"adb pull /sdcard/test.png C:\\ADB", u"已推送到电脑C:\\ADB"}};
     for (const auto& [item, line, status] : cases) {
         FormFixture typed;
-        typed.form.click(item);
+        typed.form.clicked(item);
         EXPECT_EQ(typed.platform.typed(), line + u"\r");
         EXPECT_EQ(typed.view.statusWrites, (std::vector<std::u16string>{u"", status}));
 
         FormFixture noConsole;
-        noConsole.platform.console = 0;
-        noConsole.form.click(item);
+        noConsole.platform.consoles.clear();
+        noConsole.form.clicked(item);
         EXPECT_EQ(noConsole.view.text1, u"未找到cmd窗口");
     }
-}
-
-TEST(WindowClickTest, OptionButtonsAndTheFreeAreaEmptyTheStatusBox) {
-    for (const ControlId option : {kOption1, kOption2, kOption3, kOption4}) {
-        FormFixture f;
-        f.view.text1 = u"C:\\ADB\\Magisk.apk";
-        f.form.click(option);
-        EXPECT_EQ(f.view.text1, u"");
-        EXPECT_TRUE(f.platform.posts.empty());
-    }
-    FormFixture f;
-    f.view.text1 = u"status";
-    f.form.clientAreaClick();
-    EXPECT_EQ(f.view.text1, u"");
-}
-
-TEST(WindowClickTest, ControlsWithoutAHandlerDoNothing) {
-    FormFixture f;
-    f.view.text1 = u"status";
-    for (const ControlId id : {kCombo1, kCombo2, kCombo3, kText1, kCommand3}) {
-        f.form.click(id);
-    }
-    EXPECT_TRUE(f.view.statusWrites.empty());
-    EXPECT_TRUE(f.platform.posts.empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "Fakes.h"
@@ -27,7 +28,7 @@ TEST_P(FixedLineTest, ClearsStatusThenTypesTheLineWithoutAnyDialog) {
     f.pressStart(GetParam().mode, GetParam().item);
     EXPECT_EQ(f.platform.typed(), GetParam().line + u"\r");
     EXPECT_EQ(f.view.statusWrites, std::vector<std::u16string>{u""});
-    EXPECT_TRUE(f.platform.dialogs.empty());
+    EXPECT_TRUE(f.view.dialogs.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,20 +47,20 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedCase{Mode::Bootloader, u"重启", u"fastboot reboot"},
                       FixedCase{Mode::Bootloader, u"OEM解锁", u"fastboot oem unlock"}));
 
-TEST(BootloaderLineTest, LinesHaveTheirDocumentedLengths) {
+TEST(BootloaderLineTest, LinesHaveTheirExactLengths) {
     const std::vector<std::tuple<std::u16string, std::size_t, bool>> cases{
-        {u"寻找Fastboot", 16, false}, {u"刷Recovery", 36, true}, {u"重启", 15, false},
-        {u"刷入System", 40, true},    {u"OEM解锁", 19, false},   {u"刷入Boot", 28, true}};
+        {u"寻找Fastboot", 16, false}, {u"刷Recovery", 43, true}, {u"重启", 15, false},
+        {u"刷入System", 47, true},    {u"OEM解锁", 19, false},   {u"刷入Boot", 35, true}};
     for (const auto& [item, length, guarded] : cases) {
         FormFixture f;
-        f.platform.boxAnswers = {box::kYes};
+        f.view.boxAnswers = {BoxAnswer::Yes};
         for (const auto* image :
              {u"C:\\ADB\\recovery.img", u"C:\\ADB\\system.img", u"C:\\ADB\\boot.img"}) {
             f.platform.setEntry(image, EntryKind::OrdinaryFile);
         }
         f.pressStart(Mode::Bootloader, item);
         EXPECT_EQ(f.platform.posts.size(), length + 1) << utf8(item);
-        EXPECT_EQ(f.platform.dialogs.size(), guarded ? 1u : 0u);
+        EXPECT_EQ(f.view.dialogs.size(), guarded ? 1u : 0u);
     }
 }
 
@@ -79,8 +80,8 @@ class PromptedLineTest : public ::testing::TestWithParam<PromptCase> {};
 TEST_P(PromptedLineTest, AsksWithItsPromptTitleAndDefault) {
     FormFixture f;
     f.pressStart(Mode::Normal, GetParam().item);
-    ASSERT_EQ(f.platform.dialogs.size(), 1u);
-    const Dialog& asked = f.platform.dialogs[0];
+    ASSERT_EQ(f.view.dialogs.size(), 1u);
+    const Dialog& asked = f.view.dialogs[0];
     EXPECT_EQ(asked.kind, Dialog::Input);
     EXPECT_EQ(asked.prompt, GetParam().prompt);
     EXPECT_EQ(asked.title, u"提醒");
@@ -91,7 +92,7 @@ TEST_P(PromptedLineTest, AsksWithItsPromptTitleAndDefault) {
 TEST_P(PromptedLineTest, EmptyAnswerTypesNothingButStillClearsTheStatus) {
     FormFixture f;
     f.view.text1 = kStale;
-    f.platform.inputAnswers = {u""};
+    f.view.inputAnswers = {u""};
     f.pressStart(Mode::Normal, GetParam().item);
     EXPECT_TRUE(f.platform.posts.empty());
     EXPECT_EQ(f.view.text1, u"");
@@ -99,7 +100,7 @@ TEST_P(PromptedLineTest, EmptyAnswerTypesNothingButStillClearsTheStatus) {
 
 TEST_P(PromptedLineTest, AnswerIsAppendedUntrimmed) {
     FormFixture f;
-    f.platform.inputAnswers = {u" "};
+    f.view.inputAnswers = {u" "};
     f.pressStart(Mode::Normal, GetParam().item);
     EXPECT_EQ(f.platform.typed(), GetParam().prefix + u" \r");
 }
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PromptedLineTest, KeyCodeAnswerIsTypedAfterThePrefix) {
     FormFixture f;
-    f.platform.inputAnswers = {u"26"};
+    f.view.inputAnswers = {u"26"};
     f.pressStart(Mode::Normal, u"模拟按键");
     EXPECT_EQ(f.platform.typed(), u"adb shell input keyevent 26\r");
 }
@@ -143,56 +144,56 @@ const GuardedCase kSideload{
     u"ADB刷机",
     u"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接",
     u"C:\\ADB\\update.zip",
-    u"adb sideload update.zip",
+    u"adb sideload C:\\ADB\\update.zip",
     u"请确定单击了是,并且C:\\ADB\\update.zip文件存在"};
 const GuardedCase kRecovery{
     Mode::Bootloader,
     u"刷Recovery",
     u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
     u"C:\\ADB\\recovery.img",
-    u"fastboot flash recovery recovery.img",
+    u"fastboot flash recovery C:\\ADB\\recovery.img",
     u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在"};
 const GuardedCase kSystem{Mode::Bootloader,
                           u"刷入System",
                           u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
                           u"C:\\ADB\\system.img",
-                          u"fastboot flash system -S 100M system.img",
+                          u"fastboot flash system -S 100M C:\\ADB\\system.img",
                           u"请确定单击了是,并且C:\\ADB\\system.img文件存在"};
 const GuardedCase kBoot{Mode::Bootloader,
                         u"刷入Boot",
                         u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
                         u"C:\\ADB\\boot.img",
-                        u"fastboot flash boot boot.img",
+                        u"fastboot flash boot C:\\ADB\\boot.img",
                         u"请确定单击了是,并且C:\\ADB\\boot.img文件存在"};
 
 class GuardedFileActionTest
-    : public ::testing::TestWithParam<std::tuple<GuardedCase, int, EntryKind>> {};
+    : public ::testing::TestWithParam<std::tuple<GuardedCase, BoxAnswer, EntryKind>> {};
 
 TEST_P(GuardedFileActionTest, TypesOnlyOnYesWithAnOrdinaryFileElseShowsOneErrorBox) {
     const auto& [action, answer, fileKind] = GetParam();
     FormFixture f;
     f.view.text1 = kStale;
     f.platform.setEntry(action.file, fileKind);
-    f.platform.boxAnswers = {answer, box::kCancel};
+    f.view.boxAnswers = {answer, BoxAnswer::Cancel};
     f.pressStart(action.mode, action.item);
 
-    ASSERT_GE(f.platform.dialogs.size(), 1u);
-    const Dialog& confirm = f.platform.dialogs[0];
+    ASSERT_GE(f.view.dialogs.size(), 1u);
+    const Dialog& confirm = f.view.dialogs[0];
     EXPECT_EQ(confirm.kind, Dialog::Box);
     EXPECT_EQ(confirm.prompt, action.instruction);
     EXPECT_EQ(confirm.title, u"提示");
-    EXPECT_EQ(confirm.style, 68);
+    EXPECT_EQ(confirm.box, BoxKind::Confirmation);
 
-    const bool types = answer == box::kYes && fileKind == EntryKind::OrdinaryFile;
+    const bool types = answer == BoxAnswer::Yes && fileKind == EntryKind::OrdinaryFile;
     if (types) {
-        EXPECT_EQ(f.platform.dialogs.size(), 1u);
+        EXPECT_EQ(f.view.dialogs.size(), 1u);
         EXPECT_EQ(f.platform.typed(), action.line + u"\r");
     } else {
-        ASSERT_EQ(f.platform.dialogs.size(), 2u);
-        const Dialog& error = f.platform.dialogs[1];
+        ASSERT_EQ(f.view.dialogs.size(), 2u);
+        const Dialog& error = f.view.dialogs[1];
         EXPECT_EQ(error.prompt, action.error);
         EXPECT_EQ(error.title, u"错误提示");
-        EXPECT_EQ(error.style, 17);
+        EXPECT_EQ(error.box, BoxKind::Error);
         EXPECT_TRUE(f.platform.posts.empty());
     }
     EXPECT_EQ(f.view.text1, u"");
@@ -201,29 +202,29 @@ TEST_P(GuardedFileActionTest, TypesOnlyOnYesWithAnOrdinaryFileElseShowsOneErrorB
 INSTANTIATE_TEST_SUITE_P(
     YesNoByFileState, GuardedFileActionTest,
     ::testing::Combine(::testing::Values(kSideload, kRecovery, kSystem, kBoot),
-                       ::testing::Values(box::kYes, box::kNo),
+                       ::testing::Values(BoxAnswer::Yes, BoxAnswer::No),
                        ::testing::Values(EntryKind::OrdinaryFile, EntryKind::Missing,
                                          EntryKind::Directory, EntryKind::HiddenOrSystem)));
 
 TEST(GuardedFileActionTest, ErrorBoxAnswerDoesNotAskAgain) {
     FormFixture f;
-    f.platform.boxAnswers = {box::kNo, box::kOk};
+    f.view.boxAnswers = {BoxAnswer::No, BoxAnswer::Ok};
     f.pressStart(Mode::Normal, u"ADB刷机");
-    EXPECT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs.size(), 2u);
     EXPECT_TRUE(f.platform.posts.empty());
 }
 
 TEST(TransferTest, PushWithDefaultsTypesBothPathsThenShowsTheStatus) {
     FormFixture f;
     f.pressStart(Mode::Transfer, u"从电脑到手机");
-    ASSERT_EQ(f.platform.dialogs.size(), 2u);
-    EXPECT_EQ(f.platform.dialogs[0].prompt,
+    ASSERT_EQ(f.view.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs[0].prompt,
               u"请输入电脑上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。");
-    EXPECT_EQ(f.platform.dialogs[0].defaultText, u"C:\\ADB\\adbjz.doc");
-    EXPECT_EQ(f.platform.dialogs[1].prompt,
+    EXPECT_EQ(f.view.dialogs[0].defaultText, u"C:\\ADB\\adbjz.doc");
+    EXPECT_EQ(f.view.dialogs[1].prompt,
               u"请输入手机上要传输文件的路径,路径不能有空格或者特殊字符。");
-    EXPECT_EQ(f.platform.dialogs[1].defaultText, u"/sdcard");
-    for (const Dialog& d : f.platform.dialogs) {
+    EXPECT_EQ(f.view.dialogs[1].defaultText, u"/sdcard");
+    for (const Dialog& d : f.view.dialogs) {
         EXPECT_EQ(d.title, u"提醒");
     }
     EXPECT_EQ(f.platform.typed(), u"adb push C:\\ADB\\adbjz.doc /sdcard\r");
@@ -234,10 +235,10 @@ TEST(TransferTest, PushWithDefaultsTypesBothPathsThenShowsTheStatus) {
 TEST(TransferTest, PullWithDefaults) {
     FormFixture f;
     f.pressStart(Mode::Transfer, u"从手机到电脑");
-    ASSERT_EQ(f.platform.dialogs.size(), 2u);
-    EXPECT_EQ(f.platform.dialogs[0].prompt,
+    ASSERT_EQ(f.view.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs[0].prompt,
               u"请输入手机上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。");
-    EXPECT_EQ(f.platform.dialogs[1].prompt,
+    EXPECT_EQ(f.view.dialogs[1].prompt,
               u"请输入电脑上要传输文件的路径,路径不能有空格或者特殊字符。");
     EXPECT_EQ(f.platform.typed(), u"adb pull /sdcard/test.png C:\\ADB\r");
     EXPECT_EQ(f.platform.posts.size(), 33u);
@@ -248,9 +249,9 @@ TEST(TransferTest, EitherEmptyAnswerStopsAfterBothBoxes) {
          {std::deque<std::u16string>{u"", u"/sdcard"}, std::deque<std::u16string>{u"a", u""}}) {
         FormFixture f;
         f.view.text1 = kStale;
-        f.platform.inputAnswers = answers;
+        f.view.inputAnswers = answers;
         f.pressStart(Mode::Transfer, u"从电脑到手机");
-        EXPECT_EQ(f.platform.dialogs.size(), 2u);
+        EXPECT_EQ(f.view.dialogs.size(), 2u);
         EXPECT_TRUE(f.platform.posts.empty());
         EXPECT_EQ(f.view.text1, u"");
     }
@@ -258,14 +259,14 @@ TEST(TransferTest, EitherEmptyAnswerStopsAfterBothBoxes) {
 
 TEST(TransferTest, PathsWithBlanksAreTypedUnchanged) {
     FormFixture f;
-    f.platform.inputAnswers = {u"C:\\My Files\\a b.txt", u"/sdcard/x y"};
+    f.view.inputAnswers = {u"C:\\My Files\\a b.txt", u"/sdcard/x y"};
     f.pressStart(Mode::Transfer, u"从电脑到手机");
     EXPECT_EQ(f.platform.typed(), u"adb push C:\\My Files\\a b.txt /sdcard/x y\r");
 }
 
 TEST(TransferTest, NoConsoleShowsThatInsteadOfTheTransferStatus) {
     FormFixture f;
-    f.platform.console = 0;
+    f.platform.consoles.clear();
     f.pressStart(Mode::Transfer, u"从手机到电脑");
     EXPECT_EQ(f.view.text1, u"未找到cmd窗口");
 }
@@ -276,7 +277,7 @@ TEST(InstallTest, TypesTheStatusBoxTextAndKeepsIt) {
     f.pressStart(Mode::Install);
     EXPECT_EQ(f.platform.typed(), u"adb install D:\\apps\\my app.apk\r");
     EXPECT_TRUE(f.view.statusWrites.empty());
-    EXPECT_TRUE(f.platform.dialogs.empty());
+    EXPECT_TRUE(f.view.dialogs.empty());
 }
 
 TEST(InstallTest, EmptyStatusBoxTypesThePrefixAlone) {
@@ -286,23 +287,42 @@ TEST(InstallTest, EmptyStatusBoxTypesThePrefixAlone) {
     EXPECT_EQ(f.platform.posts.size(), 13u);
 }
 
-TEST(InstallTest, NoConsoleLeavesThePathInPlace) {
-    FormFixture f;
-    f.platform.console = 0;
-    f.view.text1 = u"C:\\ADB\\Magisk.apk";
-    f.pressStart(Mode::Install);
-    EXPECT_EQ(f.view.text1, u"C:\\ADB\\Magisk.apk");
-    EXPECT_TRUE(f.view.statusWrites.empty());
+TEST(InstallTest, ALineThatCannotBeTypedIsToldInANoticeBoxAndThePathStays) {
+    struct Failure {
+        std::function<void(FakePlatform&)> arrange;
+        std::u16string notice;
+    };
+    const std::vector<Failure> failures{
+        {[](FakePlatform& p) { p.consoles.clear(); }, u"未找到cmd窗口"},
+        {[](FakePlatform& p) { p.failPostAt = 4; }, u"输入cmd窗口中断，命令未执行"},
+        {[](FakePlatform& p) {
+             p.failure = PostResult::Refused;
+             p.failPostAt = 0;
+         },
+         u"cmd窗口以管理员身份运行，请以管理员身份运行Vantrel"}};
+    for (const Failure& failure : failures) {
+        FormFixture f;
+        failure.arrange(f.platform);
+        f.view.text1 = u"C:\\ADB\\Magisk.apk";
+        f.pressStart(Mode::Install);
+        ASSERT_EQ(f.view.dialogs.size(), 1u);
+        EXPECT_EQ(f.view.dialogs[0].prompt, failure.notice);
+        EXPECT_EQ(f.view.dialogs[0].title, u"提示");
+        EXPECT_EQ(f.view.dialogs[0].box, BoxKind::Notice);
+        EXPECT_EQ(f.view.text1, u"C:\\ADB\\Magisk.apk");
+        EXPECT_TRUE(f.view.statusWrites.empty());
+        EXPECT_EQ(f.platform.typed().find(u'\r'), std::u16string::npos) << "no Enter";
+    }
 }
 
 TEST(FirmwareExtractionTest, AsksBothThenTypesTheDdLine) {
     FormFixture f;
     f.pressStart(Mode::Normal, u"提取固件");
-    ASSERT_EQ(f.platform.dialogs.size(), 2u);
-    EXPECT_EQ(f.platform.dialogs[0].defaultText, u"/dev/block/platform/sdio_emmc/by-name/recovery");
-    EXPECT_EQ(f.platform.dialogs[1].defaultText, u"/sdcard/recovery.img");
-    EXPECT_TRUE(f.platform.dialogs[0].prompt.starts_with(u"需要设备获取root权限"));
-    EXPECT_TRUE(f.platform.dialogs[1].prompt.starts_with(u"请输入要保存在手机上的文件路径"));
+    ASSERT_EQ(f.view.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs[0].defaultText, u"/dev/block/platform/sdio_emmc/by-name/recovery");
+    EXPECT_EQ(f.view.dialogs[1].defaultText, u"/sdcard/recovery.img");
+    EXPECT_TRUE(f.view.dialogs[0].prompt.starts_with(u"需要设备获取root权限"));
+    EXPECT_TRUE(f.view.dialogs[1].prompt.starts_with(u"请输入要保存在手机上的文件路径"));
     EXPECT_EQ(f.platform.typed(),
               u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery "
               u"of=/sdcard/recovery.img'\"\r");
@@ -310,9 +330,9 @@ TEST(FirmwareExtractionTest, AsksBothThenTypesTheDdLine) {
 
 TEST(FirmwareExtractionTest, CancelOnTheFirstBoxStillShowsTheSecondAndTypesNothing) {
     FormFixture f;
-    f.platform.inputAnswers = {u"", u"/sdcard/boot.img"};
+    f.view.inputAnswers = {u"", u"/sdcard/boot.img"};
     f.pressStart(Mode::Normal, u"提取固件");
-    EXPECT_EQ(f.platform.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs.size(), 2u);
     EXPECT_TRUE(f.platform.posts.empty());
 }
 
@@ -322,7 +342,7 @@ TEST(ClockSyncTest, TypesOneReadingOfTheLocalTimeWithoutADialog) {
     f.platform.now = {2026, 12, 31, 23, 59, 58};
     f.pressStart(Mode::Normal, u"同步时间");
     EXPECT_EQ(f.platform.clockReadings, 1);
-    EXPECT_TRUE(f.platform.dialogs.empty());
+    EXPECT_TRUE(f.view.dialogs.empty());
     EXPECT_EQ(f.platform.typed(), u"adb shell \"su -c 'date 123123592026.58 set'\"\r");
     EXPECT_EQ(f.view.text1, u"");
 }
@@ -332,11 +352,20 @@ TEST(NoConsoleTest, EveryClearingActionReportsTheMissingConsole) {
          {std::pair{Mode::Normal, u"手机重启"}, std::pair{Mode::Normal, u"无线调试"},
           std::pair{Mode::Bootloader, u"OEM解锁"}}) {
         FormFixture f;
-        f.platform.console = 0;
+        f.platform.consoles.clear();
         f.pressStart(mode, item);
         EXPECT_EQ(f.view.text1, u"未找到cmd窗口");
         EXPECT_TRUE(f.platform.posts.empty());
     }
+}
+
+TEST(NoConsoleTest, AConsoleRunAsAdministratorIsNamedAsTheCause) {
+    FormFixture f;
+    f.platform.failure = PostResult::Refused;
+    f.platform.failPostAt = 0;
+    f.pressStart(Mode::Normal, u"手机重启");
+    EXPECT_EQ(f.view.text1, u"cmd窗口以管理员身份运行，请以管理员身份运行Vantrel");
+    EXPECT_TRUE(f.platform.posts.empty());
 }
 
 TEST(NoConsoleTest, InterruptedLineIsReported) {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/win32/UniqueHandles.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/common/UniqueHandles.h"
+#include "win32/platform/Win32Platform.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -49,15 +49,21 @@ class ConsoleWindowTest : public ::testing::Test {
     Win32Platform platform_;
 };
 
-TEST_F(ConsoleWindowTest, FindsAWindowOfTheConsoleClassAndNothingWithoutOne) {
+TEST_F(ConsoleWindowTest, ListsTheConsoleWindowsInZOrderAndWhetherEachCanBeSeen) {
     // A test run from a real Windows console sees that console too.
-    const bool consoleBeforeTest = FindWindowW(L"ConsoleWindowClass", nullptr) != nullptr;
-    if (!consoleBeforeTest) {
-        EXPECT_EQ(platform_.findConsoleWindow(), 0u);
-    }
-    const UniqueWindow console = openConsole();
-    ASSERT_TRUE(console);
-    EXPECT_EQ(platform_.findConsoleWindow(), reinterpret_cast<WindowHandle>(console.get()));
+    const std::size_t consolesBeforeTest = platform_.consoleWindows().size();
+    const UniqueWindow hidden = openConsole();
+    const UniqueWindow minimized = openConsole();
+    ASSERT_TRUE(hidden && minimized);
+    ShowWindow(minimized.get(), SW_SHOWMINNOACTIVE);
+    SetWindowPos(hidden.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    const std::vector<ConsoleWindow> consoles = platform_.consoleWindows();
+    ASSERT_EQ(consoles.size(), consolesBeforeTest + 2);
+    EXPECT_EQ(consoles[0].handle, reinterpret_cast<WindowHandle>(hidden.get()));
+    EXPECT_FALSE(consoles[0].visible);
+    EXPECT_EQ(consoles[1].handle, reinterpret_cast<WindowHandle>(minimized.get()));
+    EXPECT_TRUE(consoles[1].visible) << "a minimized console can be seen";
 }
 
 TEST_F(ConsoleWindowTest, PostsEveryCodeUnitUnchanged) {
@@ -67,7 +73,7 @@ TEST_F(ConsoleWindowTest, PostsEveryCodeUnitUnchanged) {
     // "a", 中, then 😀 as its two surrogate halves, then the Enter.
     const std::vector<char16_t> units{u'a', u'\u4E2D', 0xD83D, 0xDE00, 13};
     for (const char16_t unit : units) {
-        EXPECT_TRUE(platform_.postCharacter(window, unit));
+        EXPECT_EQ(platform_.postCharacter(window, unit), PostResult::Posted);
     }
     handlePostedMessages();
     EXPECT_EQ(receivedCharacters, (std::vector<WPARAM>{0x61, 0x4E2D, 0xD83D, 0xDE00, 13}));
@@ -78,7 +84,7 @@ TEST_F(ConsoleWindowTest, PostingToAClosedWindowFails) {
     ASSERT_TRUE(console);
     const auto window = reinterpret_cast<WindowHandle>(console.get());
     console.reset();
-    EXPECT_FALSE(platform_.postCharacter(window, u'a'));
+    EXPECT_EQ(platform_.postCharacter(window, u'a'), PostResult::Failed);
 }
 
 }  // namespace

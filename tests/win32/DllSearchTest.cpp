@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32/DllSearch.h"
-#include "platform/win32/UniqueHandles.h"
+#include "win32/common/UniqueHandles.h"
+#include "win32/platform/DllSearch.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/win32/WideText.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/common/WideText.h"
+#include "win32/platform/Win32Platform.h"
 
 namespace vantrel::win32 {
 namespace {

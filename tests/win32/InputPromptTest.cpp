@@ -4,11 +4,10 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/InputPromptDialog.h"
-#include "platform/win32/RectSize.h"
-#include "platform/win32/UniqueHandles.h"
-#include "platform/win32/WideText.h"
-#include "platform/win32/Win32Platform.h"
+#include "win32/common/RectSize.h"
+#include "win32/common/UniqueHandles.h"
+#include "win32/common/WideText.h"
+#include "win32/window/InputPromptDialog.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -46,16 +45,16 @@ class InputPromptTest : public ::testing::Test {
                        std::function<void(HWND)> act) {
         actOnDialog = std::move(act);
         SetTimer(nullptr, 0, 10, whenDialogOpen);
-        return platform_.inputPrompt(prompt, utf16(kTitle), defaultText);
+        return showInputPrompt(owner_, prompt, utf16(kTitle), defaultText);
     }
 
-    Win32Platform platform_;
+    HWND owner_ = nullptr;
 };
 
 TEST_F(InputPromptTest, ShowsTitlePromptAndTheSelectedDefaultOwnedByTheMainWindow) {
     const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100,
                                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    platform_.setOwnerWindow(owner.get());
+    owner_ = owner.get();
     const std::u16string answer = ask(u"请输入IP地址", u"192.168.1.", [&](HWND dialog) {
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner.get());
         EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);

@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/win32/RectSize.h"
-#include "platform/win32/Win32Platform.h"
-#include "window/FormLayout.h"
-#include "window/win32/MainWindow.h"
-#include "window/win32/WindowDpi.h"
+#include "app/WindowLayout.h"
+#include "win32/common/RectSize.h"
+#include "win32/platform/Win32Platform.h"
+#include "win32/window/MainWindow.h"
+#include "win32/window/WindowDpi.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -49,7 +49,7 @@ class MainWindowDpiTest : public ::testing::Test {
 TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwips) {
     ASSERT_NE(handle(), nullptr);
     const int startDpi = windowDpi(handle());
-    const int startFontHeight = fontHeight(GetDlgItem(handle(), kCommand2));
+    const int startFontHeight = fontHeight(GetDlgItem(handle(), kStartButton));
 
     // Up, further up, and back: nothing of one layout may stay in the next.
     for (const int dpi : {144, 192, startDpi}) {
@@ -67,8 +67,8 @@ TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwi
         EXPECT_EQ(width(client), pixels(kClientWidthTwips, dpi));
         EXPECT_EQ(height(client), pixels(kClientHeightTwips, dpi));
 
-        for (const ControlSpec& definition : controlsInTabOrder()) {
-            SCOPED_TRACE(definition.name);
+        for (const ControlDefinition& definition : controlsInTabOrder()) {
+            SCOPED_TRACE(definition.formName);
             const RECT rect = rectInClientArea(handle(), GetDlgItem(handle(), definition.id));
             EXPECT_EQ(rect.left, pixels(definition.rect.left, dpi));
             EXPECT_EQ(rect.top, pixels(definition.rect.top, dpi));
@@ -77,7 +77,7 @@ TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwi
                 EXPECT_EQ(height(rect), pixels(definition.rect.height, dpi));
             }
         }
-        EXPECT_NEAR(fontHeight(GetDlgItem(handle(), kCommand2)),
+        EXPECT_NEAR(fontHeight(GetDlgItem(handle(), kStartButton)),
                     MulDiv(startFontHeight, dpi, startDpi), 1);
     }
 }

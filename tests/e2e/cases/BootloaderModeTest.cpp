@@ -50,7 +50,9 @@ constexpr std::array kFlashes{
 
 class BootloaderModeTest : public VantrelTest {
   protected:
-    void startBootloaderItem(std::wstring_view item) { startItem(kOption2, kCombo2, item); }
+    void startBootloaderItem(std::wstring_view item) {
+        startItem(kBootloaderModeOption, kBootloaderActionList, item);
+    }
 
     void startFlashAndAnswer(const Flash& flash, int answer) {
         startBootloaderItem(flash.item);

@@ -79,8 +79,8 @@ class ConsoleLaunchTest : public VantrelTest {
     }
 
     void clickOpenCmd() {
-        window().typeText(kText1, kEarlierStatus);
-        window().click(kCommand1);
+        window().typeText(kStatusBox, kEarlierStatus);
+        window().click(kOpenConsoleButton);
         window().settle();
     }
 

@@ -18,13 +18,14 @@ struct FixedItem {
 };
 
 constexpr std::array kFixedItems{
-    FixedItem{kXsfpl, L"adb shell wm size", L""},
-    FixedItem{kXsdpi, L"adb shell wm density", L""},
-    FixedItem{kHffpl, L"adb shell wm size reset", L""},
-    FixedItem{kHfdpi, L"adb shell wm density reset", L""},
-    FixedItem{kJp, L"adb shell screencap -p /sdcard/test.png", L"/sdcard/test.png已截屏"},
-    FixedItem{kTstp, L"adb pull /sdcard/test.png C:\\ADB", L"已推送到电脑C:\\ADB"},
-    FixedItem{kJz, L"start C:\\adb\\adbjz.doc", L""},
+    FixedItem{kShowResolutionItem, L"adb shell wm size", L""},
+    FixedItem{kShowDensityItem, L"adb shell wm density", L""},
+    FixedItem{kResetResolutionItem, L"adb shell wm size reset", L""},
+    FixedItem{kResetDensityItem, L"adb shell wm density reset", L""},
+    FixedItem{kScreenshotItem, L"adb shell screencap -p /sdcard/test.png",
+              L"/sdcard/test.png已截屏"},
+    FixedItem{kPullScreenshotItem, L"adb pull /sdcard/test.png C:\\ADB", L"已推送到电脑C:\\ADB"},
+    FixedItem{kKeyCodesItem, L"start C:\\adb\\adbjz.doc", L""},
 };
 
 struct PromptedItem {
@@ -35,8 +36,10 @@ struct PromptedItem {
 };
 
 constexpr std::array kPromptedItems{
-    PromptedItem{kXgfbl, L"请输入要更改安卓设备的分辨率。", L"240x240", L"adb shell wm size "},
-    PromptedItem{kXgdpi, L"请输入要更改安卓设备的DPI。", L"150", L"adb shell wm density "},
+    PromptedItem{kChangeResolutionItem, L"请输入要更改安卓设备的分辨率。", L"240x240",
+                 L"adb shell wm size "},
+    PromptedItem{kChangeDensityItem, L"请输入要更改安卓设备的DPI。", L"150",
+                 L"adb shell wm density "},
 };
 
 using DisplayMenuTest = VantrelTest;
@@ -45,7 +48,7 @@ TEST_F(DisplayMenuTest, FixedItemsTypeTheirLineAndWriteTheirStatus) {
     for (const FixedItem& fixed : kFixedItems) {
         SCOPED_TRACE(utf8(fixed.line));
         console().forget();
-        window().typeText(kText1, kEarlierStatus);
+        window().typeText(kStatusBox, kEarlierStatus);
         chooseMenuItem(fixed.id);
         EXPECT_FALSE(dialogOpen());
         EXPECT_EQ(typedText(), enteredLine(fixed.line));
@@ -57,7 +60,7 @@ TEST_F(DisplayMenuTest, PromptedItemsAskAndTypeTheDefault) {
     for (const PromptedItem& prompted : kPromptedItems) {
         SCOPED_TRACE(utf8(prompted.prefix));
         console().forget();
-        window().typeText(kText1, kEarlierStatus);
+        window().typeText(kStatusBox, kEarlierStatus);
         chooseMenuItem(prompted.id);
         EXPECT_EQ(readInputBox(waitForDialog()),
                   (InputBoxTexts{L"提醒", prompted.prompt, prompted.defaultAnswer}));
@@ -68,18 +71,18 @@ TEST_F(DisplayMenuTest, PromptedItemsAskAndTypeTheDefault) {
 }
 
 TEST_F(DisplayMenuTest, CancelledPromptsStillTypeThePrefixWithItsBlank) {
-    chooseMenuItem(kXgdpi);
+    chooseMenuItem(kChangeDensityItem);
     cancelInputBox();
-    chooseMenuItem(kXgfbl);
+    chooseMenuItem(kChangeResolutionItem);
     answerInputBox(L"");
     EXPECT_EQ(typedText(), L"adb shell wm density \radb shell wm size \r");
 }
 
 TEST_F(DisplayMenuTest, ScreenshotWithoutAConsoleSaysNoConsoleInsteadOfSuccess) {
     closeAllConsoles();
-    chooseMenuItem(kJp);
+    chooseMenuItem(kScreenshotItem);
     EXPECT_EQ(statusText(), L"未找到cmd窗口");
-    chooseMenuItem(kTstp);
+    chooseMenuItem(kPullScreenshotItem);
     EXPECT_EQ(statusText(), L"未找到cmd窗口");
 }
 

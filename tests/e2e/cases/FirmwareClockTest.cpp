@@ -92,9 +92,9 @@ std::vector<std::wstring> clockLinesBetween(const SYSTEMTIME& first, const SYSTE
 using ClockSyncTest = VantrelTest;
 
 TEST_F(ClockSyncTest, TypesTheLocalTimeOfTheClickWithoutADialog) {
-    selectMode(kOption1);
-    chooseListText(kCombo1, L"同步时间");
-    window().typeText(kText1, kEarlierStatus);
+    selectMode(kNormalModeOption);
+    chooseListText(kNormalActionList, L"同步时间");
+    window().typeText(kStatusBox, kEarlierStatus);
     SYSTEMTIME before{};
     GetLocalTime(&before);
     pressStart();

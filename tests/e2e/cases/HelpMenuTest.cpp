@@ -18,15 +18,15 @@ TEST_F(HelpMenuTest, ItemsTypeTheirLinesAndLeaveText1Empty) {
         std::wstring line;
     };
     const std::array items{
-        Item{kAdbhelp, L"adb help"},
-        Item{kBLhelp, L"fastboot help"},
-        Item{kBzfile, L"start C:\\adb\\adbbz.doc"},
-        Item{kGy, L"explorer " VANTREL_E2E_HOMEPAGE_URL},
+        Item{kAdbHelpItem, L"adb help"},
+        Item{kFastbootHelpItem, L"fastboot help"},
+        Item{kHelpFileItem, L"start C:\\adb\\adbbz.doc"},
+        Item{kAboutItem, L"explorer " VANTREL_E2E_HOMEPAGE_URL},
     };
     for (const Item& item : items) {
         SCOPED_TRACE(utf8(item.line));
         console().forget();
-        window().typeText(kText1, kEarlierStatus);
+        window().typeText(kStatusBox, kEarlierStatus);
         chooseMenuItem(item.id);
         EXPECT_FALSE(dialogOpen());
         EXPECT_EQ(typedText(), enteredLine(item.line));
@@ -35,7 +35,7 @@ TEST_F(HelpMenuTest, ItemsTypeTheirLinesAndLeaveText1Empty) {
 }
 
 TEST_F(HelpMenuTest, FastbootHelpIsFourteenMessages) {
-    chooseMenuItem(kBLhelp);
+    chooseMenuItem(kFastbootHelpItem);
     EXPECT_EQ(console().received().size(), 14u);
 }
 

@@ -38,7 +38,7 @@ using HighDpiTest = VantrelTest;
 // and not scaled, or scaled twice, shows here.
 TEST_F(HighDpiTest, ListsShowTheirItemsInTheMessageFontAtTheScreensDpi) {
     const int lineHeight = messageFontLineHeight();
-    for (const int combo : {kCombo1, kCombo2, kCombo3}) {
+    for (const int combo : {kNormalActionList, kBootloaderActionList, kTransferDirectionList}) {
         EXPECT_EQ(sendToProgram(window().control(combo), CB_GETITEMHEIGHT, 0), lineHeight)
             << "combo " << combo << " at " << window().dpi() << " DPI";
     }

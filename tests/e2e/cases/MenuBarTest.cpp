@@ -20,28 +20,32 @@ struct ExpectedMenu {
 const std::vector<ExpectedMenu>& expectedMenuBar() {
     static const std::vector<ExpectedMenu> bar{
         {L"显示",
-         {{L"修改分辨率", kXgfbl},
-          {L"修改DPI", kXgdpi},
-          {L"显示分辨率", kXsfpl},
-          {L"显示DPI", kXsdpi},
-          {L"恢复默认分辨率", kHffpl},
-          {L"恢复默认DPI", kHfdpi},
-          {L"截屏", kJp},
-          {L"推送图片", kTstp},
-          {L"键值", kJz}}},
-        {L"启动", {{L"自动进入cmd", kZdcmd}, {L"不自动进入cmd", kQxcmd}}},
+         {{L"修改分辨率", kChangeResolutionItem},
+          {L"修改DPI", kChangeDensityItem},
+          {L"显示分辨率", kShowResolutionItem},
+          {L"显示DPI", kShowDensityItem},
+          {L"恢复默认分辨率", kResetResolutionItem},
+          {L"恢复默认DPI", kResetDensityItem},
+          {L"截屏", kScreenshotItem},
+          {L"推送图片", kPullScreenshotItem},
+          {L"键值", kKeyCodesItem}}},
+        {L"启动", {{L"自动进入cmd", kAutoStartOnItem}, {L"不自动进入cmd", kAutoStartOffItem}}},
         {L"帮助",
-         {{L"adb帮助", kAdbhelp},
-          {L"fastboot帮助", kBLhelp},
-          {L"帮助文件", kBzfile},
-          {L"关于", kGy}}},
+         {{L"adb帮助", kAdbHelpItem},
+          {L"fastboot帮助", kFastbootHelpItem},
+          {L"帮助文件", kHelpFileItem},
+          {L"关于", kAboutItem}}},
+        {L"设备",
+         {{L"指定设备", kChooseDeviceItem},
+          {L"取消指定设备", kClearDeviceItem},
+          {L"无线配对", kPairWirelesslyItem}}},
     };
     return bar;
 }
 
 using MenuBarTest = VantrelTest;
 
-TEST_F(MenuBarTest, HasThreeMenusWithTheirItemsInOrder) {
+TEST_F(MenuBarTest, HasFourMenusWithTheirItemsInOrder) {
     const std::vector<MenuEntry> bar = readMenuBar(window().handle());
     const auto& expected = expectedMenuBar();
     ASSERT_EQ(bar.size(), expected.size());

@@ -54,7 +54,7 @@ constexpr std::array kPromptedItems{
 using NormalModeTest = VantrelTest;
 
 TEST_F(NormalModeTest, StartRightAfterLaunchRebootsThePhone) {
-    window().click(kCommand2);
+    window().click(kStartButton);
     EXPECT_EQ(typedText(), L"adb shell reboot\r");
 }
 

@@ -34,12 +34,12 @@ TEST_F(RobustnessTest, FiftyQuickStartsArriveAsFiftyWholeLinesInClickOrder) {
     // without waiting for the program in between.
     const std::vector<std::pair<int, std::wstring>> cycle{
         {0, L"adb shell reboot"}, {1, L"adb shell reboot -p"}, {3, L"adb devices"}};
-    HWND combo1 = window().control(kCombo1);
+    HWND combo1 = window().control(kNormalActionList);
     std::wstring expected;
     for (int click = 0; click < 50; ++click) {
         const auto& [index, line] = cycle[static_cast<size_t>(click) % cycle.size()];
         PostMessageW(combo1, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        window().click(kCommand2);
+        window().click(kStartButton);
         expected += line + L"\r";
     }
     EXPECT_EQ(typedText(), expected);

@@ -25,21 +25,21 @@ class StartupMenuTest : public VantrelTest {
 };
 
 TEST_F(StartupMenuTest, AutoStartMakesTheMarkerAndEmptiesText1) {
-    window().typeText(kText1, L"上一个状态");
-    chooseMenuItem(kZdcmd);
+    window().typeText(kStatusBox, L"上一个状态");
+    chooseMenuItem(kAutoStartOnItem);
     EXPECT_TRUE(markerIsFolder());
     EXPECT_EQ(statusText(), L"");
-    chooseMenuItem(kZdcmd);  // an existing marker counts as done
+    chooseMenuItem(kAutoStartOnItem);  // an existing marker counts as done
     EXPECT_TRUE(markerIsFolder());
     EXPECT_EQ(statusText(), L"");
 }
 
 TEST_F(StartupMenuTest, NoAutoStartRemovesTheMarkerAndKeepsText1) {
-    chooseMenuItem(kZdcmd);
-    window().typeText(kText1, L"保留的状态");
-    chooseMenuItem(kQxcmd);
+    chooseMenuItem(kAutoStartOnItem);
+    window().typeText(kStatusBox, L"保留的状态");
+    chooseMenuItem(kAutoStartOffItem);
     EXPECT_EQ(GetFileAttributesW(kMarker), INVALID_FILE_ATTRIBUTES);
-    chooseMenuItem(kQxcmd);  // a missing marker counts as done
+    chooseMenuItem(kAutoStartOffItem);  // a missing marker counts as done
     EXPECT_EQ(statusText(), L"保留的状态");
     EXPECT_EQ(typedText(), L"");
 }

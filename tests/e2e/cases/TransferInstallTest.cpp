@@ -13,7 +13,9 @@ constexpr wchar_t kTransferStatus[] = L"传输中勿关黑窗口。";
 
 class TransferTest : public VantrelTest {
   protected:
-    void startTransfer(std::wstring_view direction) { startItem(kOption3, kCombo3, direction); }
+    void startTransfer(std::wstring_view direction) {
+        startItem(kTransferModeOption, kTransferDirectionList, direction);
+    }
 };
 
 TEST_F(TransferTest, PushAsksSourceThenDestinationAndTypesTheDefaults) {
@@ -93,8 +95,8 @@ TEST_F(TransferTest, WithoutAConsoleText1SaysSoInsteadOfTheTransferLine) {
 class InstallModeTest : public VantrelTest {
   protected:
     void startInstall(std::wstring_view path) {
-        selectMode(kOption4);
-        window().typeText(kText1, path);
+        selectMode(kInstallModeOption);
+        window().typeText(kStatusBox, path);
         pressStart();
     }
 };
@@ -112,8 +114,8 @@ TEST_F(InstallModeTest, AnEmptyText1TypesTheBarePrefix) {
 }
 
 TEST_F(InstallModeTest, RunsWhateverTheListsShow) {
-    chooseListText(kCombo1, L"无线调试");
-    chooseListText(kCombo2, L"OEM解锁");
+    chooseListText(kNormalActionList, L"无线调试");
+    chooseListText(kBootloaderActionList, L"OEM解锁");
     startInstall(L"D:\\应用 1.apk");
     EXPECT_FALSE(dialogOpen());
     EXPECT_EQ(typedText(), L"adb install D:\\应用 1.apk\r");

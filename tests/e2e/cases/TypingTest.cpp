@@ -15,13 +15,13 @@ using namespace vantrel;
 using TypingTest = VantrelTest;
 
 TEST_F(TypingTest, AdbHelpArrivesAsNineMessagesEndingInOneEnter) {
-    chooseMenuItem(kAdbhelp);
+    chooseMenuItem(kAdbHelpItem);
     EXPECT_EQ(console().received(), (std::vector<WPARAM>{97, 100, 98, 32, 104, 101, 108, 112, 13}));
 }
 
 TEST_F(TypingTest, SuccessiveLinesEachEndInACarriageReturnAndNeverALineFeed) {
     startNormalItem(L"手机重启");
-    chooseMenuItem(kBLhelp);
+    chooseMenuItem(kFastbootHelpItem);
     startNormalItem(L"列出ADB设备");
     EXPECT_EQ(typedText(), L"adb shell reboot\rfastboot help\radb devices\r");
 }
@@ -47,14 +47,14 @@ TEST_F(TypingTest, EachActionGoesWholeToTheConsoleFirstInZOrder) {
 
     second.bringToTop();
     ASSERT_EQ(firstConsoleInZOrder(), second.handle());
-    chooseMenuItem(kAdbhelp);
+    chooseMenuItem(kAdbHelpItem);
     EXPECT_EQ(second.receivedText(), L"adb help\r");
     EXPECT_EQ(first.receivedText(), L"adb shell reboot\r");
 }
 
 TEST_F(TypingTest, WithoutAConsoleText1SaysSoAndTheWindowStillAnswers) {
     closeAllConsoles();
-    window().typeText(kText1, L"旧的状态");
+    window().typeText(kStatusBox, L"旧的状态");
     startNormalItem(L"手机重启");
     EXPECT_EQ(statusText(), L"未找到cmd窗口");
     EXPECT_FALSE(dialogOpen());

@@ -11,12 +11,14 @@ using namespace vantrel;
 
 using WindowClicksTest = VantrelTest;
 
-constexpr std::array kOptions{kOption1, kOption2, kOption3, kOption4};
+constexpr std::array kOptions{kNormalModeOption, kBootloaderModeOption, kTransferModeOption,
+                              kInstallModeOption};
 
 TEST_F(WindowClicksTest, EachModeButtonSelectsOnlyItselfAndEmptiesText1) {
-    for (const int clicked : {kOption3, kOption2, kOption4, kOption1}) {
+    for (const int clicked :
+         {kTransferModeOption, kBootloaderModeOption, kInstallModeOption, kNormalModeOption}) {
         SCOPED_TRACE("option " + std::to_string(clicked));
-        window().typeText(kText1, L"C:\\ADB\\Magisk.apk");
+        window().typeText(kStatusBox, L"C:\\ADB\\Magisk.apk");
         selectMode(clicked);
         EXPECT_EQ(statusText(), L"");
         for (const int option : kOptions) {
@@ -27,39 +29,40 @@ TEST_F(WindowClicksTest, EachModeButtonSelectsOnlyItselfAndEmptiesText1) {
 }
 
 TEST_F(WindowClicksTest, ClickOnTheSelectedModeButtonKeepsItSelected) {
-    selectMode(kOption1);
-    EXPECT_TRUE(window().isChecked(kOption1));
-    EXPECT_FALSE(window().isChecked(kOption2));
+    selectMode(kNormalModeOption);
+    EXPECT_TRUE(window().isChecked(kNormalModeOption));
+    EXPECT_FALSE(window().isChecked(kBootloaderModeOption));
 }
 
 TEST_F(WindowClicksTest, ClickOnTheFreeAreaEmptiesText1AndKeepsTheMode) {
-    selectMode(kOption4);
-    window().typeText(kText1, L"/sdcard/test.png已截屏");
+    selectMode(kInstallModeOption);
+    window().typeText(kStatusBox, L"/sdcard/test.png已截屏");
     window().clickFreeArea();
     window().settle();
     EXPECT_EQ(statusText(), L"");
-    EXPECT_TRUE(window().isChecked(kOption4));
+    EXPECT_TRUE(window().isChecked(kInstallModeOption));
     EXPECT_FALSE(dialogOpen());
     EXPECT_EQ(typedText(), L"");
 }
 
 TEST_F(WindowClicksTest, PathTypedAfterChoosingInstallModeStays) {
-    selectMode(kOption4);
-    window().typeText(kText1, L"C:\\ADB\\X-llq.apk");
+    selectMode(kInstallModeOption);
+    window().typeText(kStatusBox, L"C:\\ADB\\X-llq.apk");
     window().settle();
     EXPECT_EQ(statusText(), L"C:\\ADB\\X-llq.apk");
 }
 
 TEST_F(WindowClicksTest, ListTextsSurviveModeSwitches) {
-    chooseListText(kCombo1, L"卸载Apk");
-    chooseListText(kCombo2, L"不是列表项");
-    chooseListText(kCombo3, L"从手机到电脑");
-    for (const int option : {kOption2, kOption3, kOption4, kOption1, kOption3}) {
+    chooseListText(kNormalActionList, L"卸载Apk");
+    chooseListText(kBootloaderActionList, L"不是列表项");
+    chooseListText(kTransferDirectionList, L"从手机到电脑");
+    for (const int option : {kBootloaderModeOption, kTransferModeOption, kInstallModeOption,
+                             kNormalModeOption, kTransferModeOption}) {
         selectMode(option);
     }
-    EXPECT_EQ(window().text(kCombo1), L"卸载Apk");
-    EXPECT_EQ(window().text(kCombo2), L"不是列表项");
-    EXPECT_EQ(window().text(kCombo3), L"从手机到电脑");
+    EXPECT_EQ(window().text(kNormalActionList), L"卸载Apk");
+    EXPECT_EQ(window().text(kBootloaderActionList), L"不是列表项");
+    EXPECT_EQ(window().text(kTransferDirectionList), L"从手机到电脑");
 }
 
 }  // namespace

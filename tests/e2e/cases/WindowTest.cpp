@@ -46,10 +46,22 @@ TEST_F(WindowTest, ClientAreaIs2955By3345Twips) {
     }
 }
 
+TEST_F(WindowTest, TheMenuBarFitsOnOneLine) {
+    // The frame is exactly what a client area of that size needs with a one-line menu bar.
+    const HWND handle = window().handle();
+    const SIZE client = window().clientSize();
+    RECT oneLine{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&oneLine, static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_EXSTYLE)));
+    RECT frame{};
+    GetWindowRect(handle, &frame);
+    EXPECT_EQ(frame.bottom - frame.top, oneLine.bottom - oneLine.top);
+}
+
 TEST_F(WindowTest, EveryControlHasItsRectangle) {
     const int dpi = window().dpi();
     for (const ExpectedControl& expected : kExpectedControls) {
-        if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
+        if (expected.id == kUnusedButton && !window().hasControl(kUnusedButton)) {
             continue;  // it has no action; building it is optional
         }
         SCOPED_TRACE(utf8(expected.text));
@@ -62,10 +74,10 @@ TEST_F(WindowTest, EveryControlHasItsRectangle) {
 }
 
 TEST_F(WindowTest, Command3IfBuiltLiesOutsideTheClientArea) {
-    if (!window().hasControl(kCommand3)) {
+    if (!window().hasControl(kUnusedButton)) {
         GTEST_SKIP() << "Command3 is not built";
     }
-    const RECT rect = window().controlRectInClient(kCommand3);
+    const RECT rect = window().controlRectInClient(kUnusedButton);
     const SIZE client = window().clientSize();
     EXPECT_GE(rect.left, client.cx);
     EXPECT_GE(rect.top, client.cy);
@@ -73,7 +85,7 @@ TEST_F(WindowTest, Command3IfBuiltLiesOutsideTheClientArea) {
 
 TEST_F(WindowTest, ControlsShowTheirCaptionsAndInitialTexts) {
     for (const ExpectedControl& expected : kExpectedControls) {
-        if (expected.id == kCommand3 && !window().hasControl(kCommand3)) {
+        if (expected.id == kUnusedButton && !window().hasControl(kUnusedButton)) {
             continue;
         }
         EXPECT_EQ(window().text(expected.id), expected.text);
@@ -83,20 +95,20 @@ TEST_F(WindowTest, ControlsShowTheirCaptionsAndInitialTexts) {
 }
 
 TEST_F(WindowTest, ListsHoldTheirItemsInOrder) {
-    EXPECT_EQ(window().listItems(kCombo1),
+    EXPECT_EQ(window().listItems(kNormalActionList),
               (std::vector<std::wstring>{
                   L"手机重启", L"手机关机", L"进入Shell", L"列出ADB设备", L"重启进入Rec",
                   L"重启进入BL", L"ADB刷机", L"无线调试", L"模拟按键", L"显示包名", L"卸载Apk",
                   L"提取固件", L"同步时间", L"安装Magisk", L"安装X-pore", L"安装X浏览器"}));
-    EXPECT_EQ(window().listItems(kCombo2),
+    EXPECT_EQ(window().listItems(kBootloaderActionList),
               (std::vector<std::wstring>{L"寻找Fastboot", L"刷Recovery", L"重启", L"刷入System",
                                          L"OEM解锁", L"刷入Boot"}));
-    EXPECT_EQ(window().listItems(kCombo3),
+    EXPECT_EQ(window().listItems(kTransferDirectionList),
               (std::vector<std::wstring>{L"从电脑到手机", L"从手机到电脑"}));
 }
 
 TEST_F(WindowTest, ListsAreEditableDropDowns) {
-    for (const int combo : {kCombo1, kCombo2, kCombo3}) {
+    for (const int combo : {kNormalActionList, kBootloaderActionList, kTransferDirectionList}) {
         const auto style =
             static_cast<DWORD>(GetWindowLongPtrW(window().control(combo), GWL_STYLE));
         EXPECT_EQ(style & 3, static_cast<DWORD>(CBS_DROPDOWN)) << "combo " << combo;
@@ -105,18 +117,18 @@ TEST_F(WindowTest, ListsAreEditableDropDowns) {
 }
 
 TEST_F(WindowTest, OpensInNormalModeWithTheFocusOnOption1) {
-    EXPECT_TRUE(window().isChecked(kOption1));
-    EXPECT_FALSE(window().isChecked(kOption2));
-    EXPECT_FALSE(window().isChecked(kOption3));
-    EXPECT_FALSE(window().isChecked(kOption4));
-    EXPECT_EQ(window().focusedWindow(), window().control(kOption1));
+    EXPECT_TRUE(window().isChecked(kNormalModeOption));
+    EXPECT_FALSE(window().isChecked(kBootloaderModeOption));
+    EXPECT_FALSE(window().isChecked(kTransferModeOption));
+    EXPECT_FALSE(window().isChecked(kInstallModeOption));
+    EXPECT_EQ(window().focusedWindow(), window().control(kNormalModeOption));
     EXPECT_EQ(statusText(), L"");
 }
 
 TEST_F(WindowTest, TabOrderIsTheOrderOfTheControls) {
     std::vector<int> expected;
     for (const ExpectedControl& control : kExpectedControls) {
-        if (control.id != kCommand3 || window().hasControl(kCommand3)) {
+        if (control.id != kUnusedButton || window().hasControl(kUnusedButton)) {
             expected.push_back(control.id);
         }
     }
@@ -129,7 +141,7 @@ TEST_F(WindowTest, TabOrderIsTheOrderOfTheControls) {
 }
 
 TEST_F(WindowTest, NoButtonIsTheDefaultButton) {
-    for (const int button : {kCommand1, kCommand2}) {
+    for (const int button : {kOpenConsoleButton, kStartButton}) {
         const auto style =
             static_cast<DWORD>(GetWindowLongPtrW(window().control(button), GWL_STYLE));
         EXPECT_NE(style & 0xF, static_cast<DWORD>(BS_DEFPUSHBUTTON)) << "button " << button;

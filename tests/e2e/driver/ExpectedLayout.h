@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "window/ControlIds.h"
+#include "ports/ControlIds.h"
 
 namespace e2e {
 
@@ -20,17 +20,17 @@ struct ExpectedControl {
 
 // In tab order.
 inline constexpr std::array kExpectedControls{
-    ExpectedControl{vantrel::kOption1, L"正常模式", 120, 120, 1095, 375},
-    ExpectedControl{vantrel::kOption2, L"BL模式", 120, 720, 975, 375},
-    ExpectedControl{vantrel::kCombo1, L"手机重启", 1200, 120, 1695, 300},
-    ExpectedControl{vantrel::kCombo2, L"寻找Fastboot", 1200, 720, 1695, 300},
-    ExpectedControl{vantrel::kCommand2, L"开始", 1680, 2520, 1095, 615},
-    ExpectedControl{vantrel::kOption4, L"安装apk", 120, 1920, 1095, 375},
-    ExpectedControl{vantrel::kText1, L"", 1200, 1920, 1695, 375},
-    ExpectedControl{vantrel::kCommand1, L"打开cmd", 240, 2520, 1095, 615},
-    ExpectedControl{vantrel::kOption3, L"传输文件", 120, 1320, 1215, 375},
-    ExpectedControl{vantrel::kCommand3, L"Command3", 3240, 3720, 1095, 615},
-    ExpectedControl{vantrel::kCombo3, L"从电脑到手机", 1200, 1320, 1695, 300},
+    ExpectedControl{vantrel::kNormalModeOption, L"正常模式", 120, 120, 1095, 375},
+    ExpectedControl{vantrel::kBootloaderModeOption, L"BL模式", 120, 720, 975, 375},
+    ExpectedControl{vantrel::kNormalActionList, L"手机重启", 1200, 120, 1695, 300},
+    ExpectedControl{vantrel::kBootloaderActionList, L"寻找Fastboot", 1200, 720, 1695, 300},
+    ExpectedControl{vantrel::kStartButton, L"开始", 1680, 2520, 1095, 615},
+    ExpectedControl{vantrel::kInstallModeOption, L"安装apk", 120, 1920, 1095, 375},
+    ExpectedControl{vantrel::kStatusBox, L"", 1200, 1920, 1695, 375},
+    ExpectedControl{vantrel::kOpenConsoleButton, L"打开cmd", 240, 2520, 1095, 615},
+    ExpectedControl{vantrel::kTransferModeOption, L"传输文件", 120, 1320, 1215, 375},
+    ExpectedControl{vantrel::kUnusedButton, L"Command3", 3240, 3720, 1095, 615},
+    ExpectedControl{vantrel::kTransferDirectionList, L"从电脑到手机", 1200, 1320, 1695, 300},
 };
 
 // Twips in pixels at a DPI, rounded as MulDiv rounds.

@@ -6,8 +6,8 @@
 #include "driver/CrossProcess.h"
 #include "driver/ExpectedLayout.h"
 #include "driver/MessagePump.h"
-#include "platform/win32/RectSize.h"
-#include "window/ControlIds.h"
+#include "ports/ControlIds.h"
+#include "win32/common/RectSize.h"
 
 namespace e2e {
 
@@ -63,8 +63,8 @@ void MainWindow::pickListItem(int comboId, int index) {
 
 void MainWindow::clickFreeArea() {
     // Midway between the last row of fields and the row of buttons, clear of every control.
-    const RECT lastRow = controlRectInClient(vantrel::kText1);
-    const RECT buttons = controlRectInClient(vantrel::kCommand2);
+    const RECT lastRow = controlRectInClient(vantrel::kStatusBox);
+    const RECT buttons = controlRectInClient(vantrel::kStartButton);
     const int x = (lastRow.left + lastRow.right) / 2;
     const int y = (lastRow.bottom + buttons.top) / 2;
     PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -81,7 +81,7 @@ void MainWindow::settle() {
     // posted behind everything else. The program's thread handles its posted
     // messages in order, also inside a modal dialog's loop, so once the flag
     // reads set, all that came before has been handled.
-    HWND marker = control(vantrel::kText1);
+    HWND marker = control(vantrel::kStatusBox);
     sendToProgram(marker, EM_SETMODIFY, FALSE);
     PostMessageW(marker, EM_SETMODIFY, TRUE, 0);
     if (!pumpUntil([marker] { return sendToProgram(marker, EM_GETMODIFY) != 0; })) {

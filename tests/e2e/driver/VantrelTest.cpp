@@ -56,7 +56,7 @@ void VantrelTest::chooseListText(int comboId, std::wstring_view text) {
 }
 
 void VantrelTest::pressStart() {
-    window().click(vantrel::kCommand2);
+    window().click(vantrel::kStartButton);
     window().settle();
 }
 
@@ -68,7 +68,7 @@ void VantrelTest::chooseMenuItem(int id) {
 void VantrelTest::startItem(int optionId, int comboId, std::wstring_view itemText) {
     selectMode(optionId);
     chooseListText(comboId, itemText);
-    window().typeText(vantrel::kText1, kEarlierStatus);
+    window().typeText(vantrel::kStatusBox, kEarlierStatus);
     pressStart();
 }
 

@@ -12,7 +12,7 @@
 #include "driver/ProgramDialog.h"
 #include "driver/ProgramProcess.h"
 #include "driver/RecordingConsole.h"
-#include "window/ControlIds.h"
+#include "ports/ControlIds.h"
 
 namespace e2e {
 
@@ -44,7 +44,7 @@ class VantrelTest : public ::testing::Test {
     // Chooses the mode and the list text, leaves kEarlierStatus in Text1, then presses Start.
     void startItem(int optionId, int comboId, std::wstring_view itemText);
     void startNormalItem(std::wstring_view itemText) {
-        startItem(vantrel::kOption1, vantrel::kCombo1, itemText);
+        startItem(vantrel::kNormalModeOption, vantrel::kNormalActionList, itemText);
     }
 
     ProgramDialog waitForDialog() { return ProgramDialog::waitFor(window().threadId()); }
@@ -63,7 +63,7 @@ class VantrelTest : public ::testing::Test {
 
     // Everything the console received, once the program has finished what it was asked.
     std::wstring typedText();
-    std::wstring statusText() { return window().text(vantrel::kText1); }
+    std::wstring statusText() { return window().text(vantrel::kStatusBox); }
 
   private:
     std::unique_ptr<ProgramProcess> program_;

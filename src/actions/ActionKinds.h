@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string_view>
+#include <variant>
+
+namespace vantrel {
+
+// Clear Text1 and type a constant line.
+struct FixedLine {
+    std::u16string_view line;
+};
+
+// Clear Text1, type a constant line and, once it was typed, show a status line.
+struct LineThenStatus {
+    std::u16string_view line;
+    std::u16string_view status;
+};
+
+// Clear Text1, ask one value and type prefix + answer. An empty answer
+// (Cancel) types nothing, or the prefix alone where that is wanted.
+struct PromptedLine {
+    std::u16string_view prompt;
+    std::u16string_view defaultAnswer;
+    std::u16string_view prefix;
+    bool typePrefixWhenCancelled = false;
+};
+
+// Clear Text1, ask for confirmation, test a work-folder file, then type or show one error box.
+struct GuardedFileAction {
+    std::u16string_view instruction;
+    std::u16string_view file;
+    std::u16string_view line;
+    std::u16string_view error;
+};
+
+// Copy a phone partition to a file on the phone with dd: a line composed of two answers.
+struct FirmwareExtraction {};
+
+// Set the phone's clock from the PC's local time.
+struct ClockSync {};
+
+// Push or pull: ask the source and the destination, type prefix, source, blank,
+// destination, then show that the transfer runs.
+struct Transfer {
+    std::u16string_view prefix;
+    std::u16string_view sourcePrompt;
+    std::u16string_view sourceDefault;
+    std::u16string_view destinationPrompt;
+    std::u16string_view destinationDefault;
+};
+
+// Install the APK whose path stands in Text1.
+struct ApkInstall {};
+
+// Open a new console window.
+struct OpenConsole {};
+// Turn the auto-start marker on or off.
+struct AutoStartOn {};
+struct AutoStartOff {};
+
+// Address one device with ANDROID_SERIAL, forget it again, or pair one over Wi-Fi.
+struct ChooseDevice {};
+struct ClearDevice {};
+struct PairWirelessly {};
+
+using Action = std::variant<FixedLine, LineThenStatus, PromptedLine, GuardedFileAction,
+                            FirmwareExtraction, ClockSync, Transfer, ApkInstall, OpenConsole,
+                            AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
+
+inline constexpr std::u16string_view kPromptTitle = u"提醒";
+inline constexpr std::u16string_view kConfirmTitle = u"提示";
+inline constexpr std::u16string_view kErrorTitle = u"错误提示";
+inline constexpr std::u16string_view kTransferStatus = u"传输中勿关黑窗口。";
+
+}  // namespace vantrel

@@ -1,0 +1,108 @@
+#include "app/Form.h"
+
+#include "actions/CommandTable.h"
+#include "actions/ConsoleCommands.h"
+#include "actions/RunAction.h"
+#include "app/ApkDrop.h"
+#include "app/WindowLayout.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kModeCount = 4;
+
+// The options in row order, wrapping around: Down and Right go on, Up and Left back.
+Mode neighbour(Mode mode, ArrowKey key) {
+    const int step = key == ArrowKey::Down || key == ArrowKey::Right ? 1 : kModeCount - 1;
+    return static_cast<Mode>((static_cast<int>(mode) + step) % kModeCount);
+}
+
+}  // namespace
+
+void Form::start() {
+    openConsoleIfAutoStart(session_);
+    session_.view.show();
+    // Option1 comes first in the tab order and takes the focus, which selects
+    // normal mode; the selection made here is no click.
+    session_.view.selectMode(Mode::Normal);
+    session_.view.focusControl(kNormalModeOption);
+}
+
+void Form::clicked(int id) {
+    if (const std::optional<Mode> mode = modeOf(id)) {
+        // Choosing a mode, also the one already chosen, empties the status box.
+        chooseMode(*mode);
+        return;
+    }
+    if (id == kStartButton) {
+        startClicked();
+        return;
+    }
+    if (const Command* command = commandForControl(static_cast<ControlId>(id))) {
+        runAction(session_, command->action);
+    }
+}
+
+void Form::freeAreaClicked() {
+    session_.view.setStatusText(u"");
+}
+
+void Form::focusArrived(int id, bool byMousePress) {
+    const std::optional<Mode> mode = modeOf(id);
+    if (mode && !byMousePress && !session_.view.isSelected(*mode)) {
+        chooseMode(*mode);
+    }
+}
+
+bool Form::arrowKeyPressed(int id, ArrowKey key) {
+    const std::optional<Mode> mode = modeOf(id);
+    if (!mode) {
+        return false;
+    }
+    const Mode next = neighbour(*mode, key);
+    chooseMode(next);
+    session_.view.focusControl(optionOf(next));
+    return true;
+}
+
+std::optional<ControlId> Form::focusInsteadOnReactivation(int hadFocus) const {
+    // An option that has the focus unselected (a press that never became a
+    // click) would choose its mode on getting it back: the selected one gets it.
+    if (const std::optional<Mode> mode = modeOf(hadFocus);
+        mode && !session_.view.isSelected(*mode)) {
+        return optionOf(selectedMode());
+    }
+    return std::nullopt;
+}
+
+void Form::filesDropped(std::span<const std::u16string> paths) {
+    const std::optional<std::u16string> apk = droppedApkArgument(paths, session_.platform);
+    if (!apk) {
+        session_.view.setStatusText(std::u16string(kDropOneApkStatus));
+        return;
+    }
+    chooseMode(Mode::Install);
+    session_.view.setStatusText(*apk);
+}
+
+void Form::chooseMode(Mode mode) {
+    session_.view.selectMode(mode);
+    session_.view.setStatusText(u"");
+}
+
+void Form::startClicked() {
+    if (const Command* command = commandForStart(session_.view)) {
+        runAction(session_, command->action);
+    }
+}
+
+Mode Form::selectedMode() const {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        if (session_.view.isSelected(static_cast<Mode>(mode))) {
+            return static_cast<Mode>(mode);
+        }
+    }
+    return Mode::Normal;
+}
+
+}  // namespace vantrel

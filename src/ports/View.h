@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ports/ControlIds.h"
+
+namespace vantrel {
+
+// The main window's caption.
+inline constexpr std::u16string_view kWindowCaption = u"Vantrel";
+
+// The four modes, one option button each (Option1 to Option4).
+enum class Mode { Normal, Bootloader, Transfer, Install };
+
+// The three drop-down lists (Combo1 to Combo3).
+enum class List { NormalActions, BootloaderActions, TransferDirections };
+
+// The message boxes the program shows, each a fixed set of buttons and an icon.
+enum class BoxKind {
+    Confirmation,  // Yes and No, information icon
+    Error,         // OK and Cancel, error icon
+    Notice,        // OK alone, warning icon
+};
+
+enum class BoxAnswer { Ok, Cancel, Yes, No };
+
+// The main window as the program's rules see it: what they read from its
+// controls, what they change, and the modal dialogs it owns.
+class View {
+  public:
+    virtual ~View() = default;
+
+    virtual bool isSelected(Mode mode) const = 0;
+    // The current text of the list's edit field, picked or typed.
+    virtual std::u16string listText(List list) const = 0;
+    virtual std::u16string statusText() const = 0;  // Text1
+    virtual void setStatusText(const std::u16string& text) = 0;
+
+    // Checks that mode's option button alone; it alone is a tab stop of the four.
+    virtual void selectMode(Mode mode) = 0;
+    virtual void focusControl(ControlId id) = 0;
+    virtual void setCaption(const std::u16string& caption) = 0;
+    virtual void show() = 0;
+
+    // Modal input box: the field's text on OK, the empty string on Cancel.
+    virtual std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,
+                                       std::u16string_view defaultText) = 0;
+    virtual BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
+                                 std::u16string_view title) = 0;
+};
+
+}  // namespace vantrel
