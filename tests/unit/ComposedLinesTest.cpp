@@ -21,7 +21,7 @@ TEST(ClockSyncLineTest, PadsEveryOneDigitFieldButTheYear) {
               u"adb shell \"su -c 'date 10101010987.10 set'\"");
 }
 
-TEST(FirmwareExtractionLineTest, DefaultsGiveTheDocumentedLine) {
+TEST(FirmwareExtractionLineTest, BothDefaultsGiveTheRecoveryCopyLine) {
     EXPECT_EQ(firmwareExtractionLine(u"/dev/block/platform/sdio_emmc/by-name/recovery",
                                      u"/sdcard/recovery.img"),
               u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery "
