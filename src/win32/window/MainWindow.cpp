@@ -337,14 +337,20 @@ void MainWindow::setStatusText(const std::u16string& text) {
 }
 
 void MainWindow::selectMode(Mode selected) {
+    // Only what changes is touched: each change is a round trip to the window
+    // server under Wine.
     for (const Mode mode : kModes) {
         const HWND button = control(optionOf(mode));
         const bool on = mode == selected;
-        SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (isChecked(button) != on) {
+            SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
         // Of the four, Tab stops at the selected one only.
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE,
-                          on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+        const LONG_PTR wanted = on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
+        if (wanted != style) {
+            SetWindowLongPtrW(button, GWL_STYLE, wanted);
+        }
     }
 }
 
