@@ -34,8 +34,8 @@ RecordingConsole& VantrelTest::console() {
     return *consoles_.front();
 }
 
-RecordingConsole& VantrelTest::openAnotherConsole() {
-    consoles_.push_back(std::make_unique<RecordingConsole>());
+RecordingConsole& VantrelTest::openAnotherConsole(RecordingConsole::Form form) {
+    consoles_.push_back(std::make_unique<RecordingConsole>(form));
     return *consoles_.back();
 }
 

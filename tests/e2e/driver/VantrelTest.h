@@ -17,7 +17,7 @@
 namespace e2e {
 
 // Every check starts a fresh vantrel.exe (without auto-start marker) and one
-// recording console first in Z order; both go away when the check ends.
+// visible recording console first in Z order; both go away when the check ends.
 class VantrelTest : public ::testing::Test {
   protected:
     // What an earlier action left in Text1: an action that runs must empty it.
@@ -31,7 +31,8 @@ class VantrelTest : public ::testing::Test {
 
     MainWindow& window() { return *window_; }
     RecordingConsole& console();  // the first one opened
-    RecordingConsole& openAnotherConsole();
+    RecordingConsole& openAnotherConsole(
+        RecordingConsole::Form form = RecordingConsole::Form::Visible);
     void closeAllConsoles() { consoles_.clear(); }
 
     // User steps. Each waits until the program has handled it, or, when it
