@@ -56,10 +56,11 @@ class VantrelTest : public ::testing::Test {
     void acceptInputBoxDefault();
 
     // The two boxes of a guarded file action. The confirmation ("提示", Yes and
-    // No, owned by the main window) must be up; it is answered with the button.
+    // No, information icon, owned by the main window) must be up; it is
+    // answered with the button.
     void answerConfirmation(std::wstring_view instruction, int answer);
-    // The error box ("错误提示", OK and Cancel) must be up; it is closed with the
-    // button, and nothing is asked again.
+    // The error box ("错误提示", OK and Cancel, error icon) must be up; it is
+    // closed with the button, and nothing is asked again.
     void closeErrorBox(std::wstring_view error, int button);
 
     // Everything the console received, once the program has finished what it was asked.
