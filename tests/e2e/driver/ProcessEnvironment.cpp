@@ -99,7 +99,21 @@ bool sameName(std::wstring_view left, std::wstring_view right) {
 
 }  // namespace
 
+bool sameBitnessAsDriver(DWORD processId) {
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    BOOL driverWow64 = FALSE;
+    BOOL processWow64 = FALSE;
+    if (!process || !IsWow64Process(GetCurrentProcess(), &driverWow64) ||
+        !IsWow64Process(process.get(), &processWow64)) {
+        throw std::runtime_error("could not tell whether another process is 32-bit");
+    }
+    return driverWow64 == processWow64;
+}
+
 std::vector<std::wstring> environmentOf(DWORD processId) {
+    if (!sameBitnessAsDriver(processId)) {
+        throw std::runtime_error("the environment of a process of another bitness is not read");
+    }
     const UniqueHandle process(
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process) {
