@@ -3,8 +3,6 @@
 // none can be started.
 #include <windows.h>
 
-#include <algorithm>
-#include <cwctype>
 #include <optional>
 #include <string>
 
@@ -30,11 +28,6 @@ std::wstring systemCmdPath() {
     wchar_t systemDirectory[MAX_PATH] = {};
     GetSystemDirectoryW(systemDirectory, MAX_PATH);
     return std::wstring(systemDirectory) + L"\\cmd.exe";
-}
-
-bool samePath(std::wstring_view left, std::wstring_view right) {
-    return std::ranges::equal(
-        left, right, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
 bool exists(const std::wstring& path) {
@@ -97,7 +90,7 @@ class ConsoleLaunchTest : public VantrelTest {
 
     void expectAllFromTheSystemFolder() {
         for (const DWORD processId : interpreters_.started()) {
-            EXPECT_TRUE(samePath(processImagePath(processId), systemCmdPath()))
+            EXPECT_TRUE(equalIgnoringCase(processImagePath(processId), systemCmdPath()))
                 << utf8(processImagePath(processId));
         }
     }

@@ -2,14 +2,13 @@
 
 #include <winternl.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <cwctype>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "driver/MessagePump.h"
+#include "driver/Units.h"
 #include "driver/Win32Handles.h"
 
 namespace e2e {
@@ -92,11 +91,6 @@ std::wstring readBlock(HANDLE process, const wchar_t* address) {
     return block;
 }
 
-bool sameName(std::wstring_view left, std::wstring_view right) {
-    return std::ranges::equal(
-        left, right, [](wchar_t a, wchar_t b) { return std::towupper(a) == std::towupper(b); });
-}
-
 }  // namespace
 
 bool sameBitnessAsDriver(DWORD processId) {
@@ -151,7 +145,7 @@ std::optional<std::wstring> environmentVariableOf(DWORD processId, std::wstring_
         // Entries such as "=C:=C:\\" start with '=': the name ends at the next one.
         const size_t equals = entry.find(L'=', 1);
         if (equals != std::wstring::npos &&
-            sameName(std::wstring_view(entry).substr(0, equals), name)) {
+            equalIgnoringCase(std::wstring_view(entry).substr(0, equals), name)) {
             return entry.substr(equals + 1);
         }
     }
