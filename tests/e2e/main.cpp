@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "driver/BrokenConsolePrograms.h"
 #include "driver/DriverOptions.h"
 #include "driver/ExpectedLayout.h"
 #include "driver/ScreenshotPose.h"
@@ -56,5 +57,7 @@ int wmain(int argc, wchar_t** argv) {
                                           std::wstring(files.substr(split + 1)));
         }
     }
+    // A run that ended in the middle of a check may have left the consoles unable to start.
+    e2e::restoreConsolePrograms();
     return RUN_ALL_TESTS();
 }

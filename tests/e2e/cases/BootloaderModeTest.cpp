@@ -1,4 +1,6 @@
-// Start in bootloader mode: three fixed fastboot lines and three guarded flashes.
+// Start in bootloader mode: three fixed fastboot lines and three guarded
+// flashes, which flash the image in C:\ADB that they checked, whatever folder
+// the console is in.
 #include <windows.h>
 
 #include <array>
@@ -38,14 +40,15 @@ constexpr std::array kFlashes{
     Flash{L"刷Recovery", L"recovery.img",
           L"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
-          L"fastboot flash recovery recovery.img"},
+          L"fastboot flash recovery C:\\ADB\\recovery.img"},
     Flash{L"刷入System", L"system.img",
           L"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\system.img文件存在",
-          L"fastboot flash system -S 100M system.img"},
+          L"fastboot flash system -S 100M C:\\ADB\\system.img"},
     Flash{L"刷入Boot", L"boot.img",
           L"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-          L"请确定单击了是,并且C:\\ADB\\boot.img文件存在", L"fastboot flash boot boot.img"},
+          L"请确定单击了是,并且C:\\ADB\\boot.img文件存在",
+          L"fastboot flash boot C:\\ADB\\boot.img"},
 };
 
 class BootloaderModeTest : public VantrelTest {
@@ -77,7 +80,7 @@ TEST_F(BootloaderModeTest, FixedItemsTypeTheirLineWithoutADialog) {
     }
 }
 
-TEST_F(BootloaderModeTest, FlashWithTheImagePresentAndYesTypesTheFlashLine) {
+TEST_F(BootloaderModeTest, FlashWithTheImagePresentAndYesTypesTheFlashLineWithItsFullPath) {
     for (const Flash& flash : kFlashes) {
         SCOPED_TRACE(utf8(flash.item));
         const WorkFolderEntry image(flash.image, WorkFolderEntry::Form::OrdinaryFile);

@@ -1,14 +1,15 @@
 // "打开cmd" and the auto-start marker: the consoles that the program opens,
-// seen as new command interpreter processes.
+// seen as new command interpreter processes, and what the user is told when
+// none can be started.
 #include <windows.h>
 
-#include <algorithm>
-#include <cwctype>
 #include <optional>
 #include <string>
 
+#include "driver/BrokenConsolePrograms.h"
 #include "driver/DriverOptions.h"
 #include "driver/MessagePump.h"
+#include "driver/ProcessEnvironment.h"
 #include "driver/Processes.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
@@ -21,16 +22,12 @@ using namespace vantrel;
 
 constexpr wchar_t kPlantRoot[] = L"C:\\vantrel-e2e-plant";
 constexpr wchar_t kPlantedCmdRan[] = L"C:\\vantrel-e2e-planted-cmd-ran";
+constexpr wchar_t kStartFailed[] = L"无法打开cmd窗口";
 
 std::wstring systemCmdPath() {
     wchar_t systemDirectory[MAX_PATH] = {};
     GetSystemDirectoryW(systemDirectory, MAX_PATH);
     return std::wstring(systemDirectory) + L"\\cmd.exe";
-}
-
-bool samePath(std::wstring_view left, std::wstring_view right) {
-    return std::ranges::equal(
-        left, right, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
 bool exists(const std::wstring& path) {
@@ -93,7 +90,7 @@ class ConsoleLaunchTest : public VantrelTest {
 
     void expectAllFromTheSystemFolder() {
         for (const DWORD processId : interpreters_.started()) {
-            EXPECT_TRUE(samePath(processImagePath(processId), systemCmdPath()))
+            EXPECT_TRUE(equalIgnoringCase(processImagePath(processId), systemCmdPath()))
                 << utf8(processImagePath(processId));
         }
     }
@@ -124,6 +121,44 @@ TEST_F(ConsoleLaunchTest, ACmdExePlantedBesideTheProgramOrInItsWorkingFolderNeve
     EXPECT_FALSE(exists(kPlantedCmdRan));
     EXPECT_EQ(interpreters_.started().size(), 1u);
     expectAllFromTheSystemFolder();
+}
+
+TEST_F(ConsoleLaunchTest, OpenCmdSaysSoWhenNoConsoleCanStartAndStartsOneOnceItCanAgain) {
+    launch(vantrelPath());
+    {
+        const BrokenConsolePrograms broken;
+        clickOpenCmd();
+        EXPECT_EQ(statusText(), kStartFailed);
+        EXPECT_TRUE(interpreters_.started().empty());
+    }
+    clickOpenCmd();
+    waitForConsoles(1);
+    EXPECT_EQ(interpreters_.started().size(), 1u);
+    EXPECT_EQ(statusText(), L"");
+}
+
+TEST_F(ConsoleLaunchTest, TheConsoleGetsTheEnvironmentThatTheProgramWasStartedWith) {
+    // The program inherits the driver's environment, and its console the program's.
+    ASSERT_TRUE(SetEnvironmentVariableW(L"VANTREL_E2E_INHERITED", L"从驱动程序"));
+    launch(vantrelPath());
+    SetEnvironmentVariableW(L"VANTREL_E2E_INHERITED", nullptr);
+    clickOpenCmd();
+    waitForConsoles(1);
+    ASSERT_EQ(interpreters_.started().size(), 1u);
+    const DWORD console = *interpreters_.started().begin();
+    if (!sameBitnessAsDriver(console)) {
+        GTEST_SKIP() << "the driver reads the environment of consoles of its own bitness only";
+    }
+    EXPECT_EQ(environmentVariableOf(console, L"VANTREL_E2E_INHERITED"), L"从驱动程序");
+}
+
+TEST_F(ConsoleLaunchTest, AConsoleThatCannotStartAtLoadIsStillReportedOnceTheWindowShows) {
+    const WorkFolderEntry marker(L"qd", WorkFolderEntry::Form::Folder);
+    const BrokenConsolePrograms broken;
+    launch(vantrelPath());
+    EXPECT_EQ(statusText(), kStartFailed);
+    EXPECT_TRUE(window().isChecked(kNormalModeOption));
+    EXPECT_TRUE(interpreters_.started().empty());
 }
 
 // The auto-start marker C:\adb\qd in each form that it can take at start-up.

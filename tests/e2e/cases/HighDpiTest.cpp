@@ -5,9 +5,11 @@
 
 #include "driver/CrossProcess.h"
 #include "driver/VantrelTest.h"
-#include "driver/Win32Handles.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::WindowDc;
 namespace {
 
 using namespace vantrel;
@@ -24,7 +26,7 @@ int messageFontLineHeight() {
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     const std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font(
         CreateFontIndirectW(&metrics.lfMessageFont));
-    const ScreenDc screen;
+    const WindowDc screen(nullptr);
     const HGDIOBJ previous = SelectObject(screen.get(), font.get());
     TEXTMETRICW text{};
     GetTextMetricsW(screen.get(), &text);

@@ -16,9 +16,11 @@
 
 #include "driver/DriverOptions.h"
 #include "driver/Units.h"
-#include "driver/Win32Handles.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::UniqueModule;
 namespace {
 
 // How an icon group resource lists its images (packed, as in the file).
@@ -100,7 +102,7 @@ class ProgramFileTest : public ::testing::Test {
         return entries;
     }
 
-    UniqueLibrary program_;
+    UniqueModule program_;
 };
 
 // The width, height and bits per pixel that an icon image's own data gives:

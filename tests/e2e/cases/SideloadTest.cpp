@@ -1,5 +1,7 @@
 // "ADB刷机": the guarded sideload. It types only when the answer is Yes and
-// C:\ADB\update.zip is an ordinary file; otherwise one error box, nothing typed.
+// C:\ADB\update.zip is an ordinary file, and then names that very file, so
+// that a console in another folder sideloads it too; otherwise one error box,
+// nothing typed.
 #include <optional>
 #include <string>
 
@@ -50,7 +52,7 @@ TEST_P(SideloadTest, AnswerYesTypesOnlyWhenThePackageIsAnOrdinaryFile) {
     startAndAnswer(IDYES);
     if (GetParam() == PackageState::Present) {
         EXPECT_FALSE(dialogOpen());
-        EXPECT_EQ(typedText(), L"adb sideload update.zip\r");
+        EXPECT_EQ(typedText(), L"adb sideload C:\\ADB\\update.zip\r");
     } else {
         closeErrorBox(kError, IDOK);
         EXPECT_EQ(typedText(), L"");

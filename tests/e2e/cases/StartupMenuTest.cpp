@@ -1,5 +1,8 @@
-// The menu "启动": the auto-start marker C:\adb\qd made and removed on disk.
+// The menu "启动": the auto-start marker C:\adb\qd made and removed on disk,
+// and a failure reported whenever the marker does not end up as asked.
 #include <windows.h>
+
+#include <string>
 
 #include "driver/VantrelTest.h"
 #include "driver/WorkFolder.h"
@@ -43,6 +46,47 @@ TEST_F(StartupMenuTest, NoAutoStartRemovesTheMarkerAndKeepsText1) {
     EXPECT_EQ(statusText(), L"保留的状态");
     EXPECT_EQ(typedText(), L"");
 }
+
+TEST_F(StartupMenuTest, NoAutoStartSaysSoWhenTheMarkerStays) {
+    const WorkFolderEntry marker(L"qd", WorkFolderEntry::Form::Folder);
+    const WorkFolderEntry content(L"qd\\keep", WorkFolderEntry::Form::OrdinaryFile);
+    window().typeText(kStatusBox, L"保留的状态");
+    chooseMenuItem(kAutoStartOffItem);
+    EXPECT_EQ(statusText(), L"无法取消自动进入cmd");
+    EXPECT_TRUE(markerIsFolder());
+}
+
+// An entry named qd that does not count as the marker: a hidden or system one is not the program's.
+struct UncountedEntry {
+    const char* name;
+    WorkFolderEntry::Form form;
+};
+
+void PrintTo(const UncountedEntry& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
+class UncountedMarkerTest : public StartupMenuTest,
+                            public ::testing::WithParamInterface<UncountedEntry> {};
+
+TEST_P(UncountedMarkerTest, AutoStartSaysItCouldNotAndLeavesTheEntryAsItWas) {
+    const WorkFolderEntry entry(L"qd", GetParam().form);
+    const DWORD attributes = GetFileAttributesW(kMarker);
+    window().typeText(kStatusBox, L"上一个状态");
+    chooseMenuItem(kAutoStartOnItem);
+    EXPECT_EQ(statusText(), L"无法设置自动进入cmd");
+    EXPECT_EQ(GetFileAttributesW(kMarker), attributes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qd, UncountedMarkerTest,
+    ::testing::Values(UncountedEntry{"HiddenFolder", WorkFolderEntry::Form::HiddenFolder},
+                      UncountedEntry{"SystemFolder", WorkFolderEntry::Form::SystemFolder},
+                      UncountedEntry{"HiddenFile", WorkFolderEntry::Form::HiddenFile},
+                      UncountedEntry{"SystemFile", WorkFolderEntry::Form::SystemFile}),
+    [](const ::testing::TestParamInfo<UncountedEntry>& entry) {
+        return std::string(entry.param.name);
+    });
 
 }  // namespace
 }  // namespace e2e

@@ -1,5 +1,5 @@
 // Start in transfer mode (push and pull with two input boxes) and in install
-// mode (the path in Text1).
+// mode (the path in Text1, which a failure to type it never loses).
 #include <string>
 
 #include "driver/VantrelTest.h"
@@ -94,10 +94,27 @@ TEST_F(TransferTest, WithoutAConsoleText1SaysSoInsteadOfTheTransferLine) {
 
 class InstallModeTest : public VantrelTest {
   protected:
+    static constexpr wchar_t kPath[] = L"C:\\ADB\\X-plore.apk";
+
     void startInstall(std::wstring_view path) {
         selectMode(kInstallModeOption);
         window().typeText(kStatusBox, path);
         pressStart();
+    }
+
+    // A warning box owned by the main window, with OK only; Text1 keeps the path meanwhile.
+    void expectNoConsoleWarningAndPressOk() {
+        ProgramDialog box = waitForDialog();
+        EXPECT_EQ(box.title(), L"提示");
+        EXPECT_EQ(box.messageText(), L"未找到cmd窗口");
+        EXPECT_TRUE(box.hasButton(IDOK));
+        EXPECT_FALSE(box.hasButton(IDCANCEL) || box.hasButton(IDYES) || box.hasButton(IDNO));
+        EXPECT_EQ(box.owner(), window().handle());
+        EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Warning));
+        EXPECT_EQ(statusText(), kPath);
+        box.press(IDOK);
+        window().settle();
+        EXPECT_FALSE(dialogOpen());
     }
 };
 
@@ -121,10 +138,21 @@ TEST_F(InstallModeTest, RunsWhateverTheListsShow) {
     EXPECT_EQ(typedText(), L"adb install D:\\应用 1.apk\r");
 }
 
-TEST_F(InstallModeTest, WithoutAConsoleText1KeepsThePath) {
+// The line cannot be typed: a warning says so, and the path stays for another try.
+TEST_F(InstallModeTest, WithoutAConsoleAWarningSaysSoAndText1KeepsThePath) {
     closeAllConsoles();
-    startInstall(L"C:\\ADB\\X-plore.apk");
-    EXPECT_EQ(statusText(), L"C:\\ADB\\X-plore.apk");
+    startInstall(kPath);
+    expectNoConsoleWarningAndPressOk();
+    EXPECT_EQ(statusText(), kPath);
+}
+
+TEST_F(InstallModeTest, WithOnlyAHiddenConsoleTheSameWarningShowsAndNothingIsTyped) {
+    closeAllConsoles();
+    RecordingConsole& hidden = openAnotherConsole(RecordingConsole::Form::Hidden);
+    startInstall(kPath);
+    expectNoConsoleWarningAndPressOk();
+    EXPECT_EQ(statusText(), kPath);
+    EXPECT_EQ(hidden.receivedText(), L"");
 }
 
 }  // namespace

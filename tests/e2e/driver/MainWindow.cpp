@@ -5,6 +5,7 @@
 
 #include "driver/CrossProcess.h"
 #include "driver/ExpectedLayout.h"
+#include "driver/KeyInput.h"
 #include "driver/MessagePump.h"
 #include "ports/ControlIds.h"
 #include "win32/common/RectSize.h"
@@ -76,6 +77,43 @@ void MainWindow::chooseMenuItem(int id) {
     PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+bool MainWindow::pressKey(WORD virtualKey) {
+    return pressKeyAndWait(virtualKey, false);
+}
+
+bool MainWindow::pressShiftTab() {
+    return pressKeyAndWait(VK_TAB, true);
+}
+
+bool MainWindow::pressKeyAndWait(WORD virtualKey, bool shift) {
+    activate();
+    const HWND before = focusedWindow();
+    sendKeyPress(virtualKey, shift);
+    // Key presses come after the posted messages in the program's queue, so
+    // settle() alone could return before the key is handled; the focus moves
+    // while the program handles it.
+    const bool moved = pumpUntil([&] { return focusedWindow() != before; });
+    settle();
+    return moved;
+}
+
+void MainWindow::activate() {
+    if (!isActive()) {
+        SetForegroundWindow(window_);
+        if (!pumpUntil([this] { return isActive(); })) {
+            throw std::runtime_error("the program's window did not become the foreground window");
+        }
+    }
+    settle();
+}
+
+bool MainWindow::isActive() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetForegroundWindow() == window_ && GetGUIThreadInfo(threadId_, &info) &&
+           info.hwndActive == window_;
+}
+
 void MainWindow::settle() {
     // The marker: Text1's "modified" flag, cleared now and set by a message
     // posted behind everything else. The program's thread handles its posted
@@ -99,6 +137,17 @@ HWND MainWindow::focusedWindow() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+}
+
+int MainWindow::focusedControlId() const {
+    HWND focused = focusedWindow();
+    if (focused == nullptr || !IsChild(window_, focused)) {
+        return 0;
+    }
+    while (GetAncestor(focused, GA_PARENT) != window_) {
+        focused = GetAncestor(focused, GA_PARENT);
+    }
+    return GetDlgCtrlID(focused);
 }
 
 RECT MainWindow::controlRectInClient(int id) const {

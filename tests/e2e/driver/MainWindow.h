@@ -32,6 +32,16 @@ class MainWindow {
     void clickFreeArea();
     void chooseMenuItem(int id);
 
+    // Real key presses (SendInput) into the program's window, which is made
+    // the foreground window first. Each waits until the focus has moved, as
+    // every key press of the checks makes it, and the program has handled the
+    // key; false when the focus stayed where it was.
+    bool pressKey(WORD virtualKey);
+    bool pressShiftTab();
+    // Makes the program's window the foreground window, as a click on its
+    // caption does, and returns once the program has handled its activation.
+    void activate();
+
     // Returns once the program has handled everything posted to it so far
     // (if that opened a modal dialog: once the dialog is up).
     void settle();
@@ -39,11 +49,17 @@ class MainWindow {
     bool answers() const;
 
     HWND focusedWindow() const;
+    // The id of the control that holds the focus (a list when its edit field
+    // has it); 0 when no control has it.
+    int focusedControlId() const;
     RECT controlRectInClient(int id) const;
     SIZE clientSize() const;
     int dpi() const;  // the screen's, which the program lays itself out for
 
   private:
+    bool isActive() const;
+    bool pressKeyAndWait(WORD virtualKey, bool shift);
+
     HWND window_;
     DWORD threadId_;
 };

@@ -8,10 +8,13 @@
 
 #include "driver/DriverOptions.h"
 #include "driver/MessagePump.h"
-#include "driver/Win32Handles.h"
 #include "probe/MenuProbeProtocol.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::UniqueHandle;
+using vantrel::win32::UniqueWindow;
 namespace {
 
 // Receives the probe's answer: a message-only window of the driver.

@@ -3,17 +3,14 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cwctype>
 
-#include "driver/Win32Handles.h"
+#include "driver/Units.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
-namespace {
 
-bool sameName(std::wstring_view left, std::wstring_view right) {
-    return std::ranges::equal(
-        left, right, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-}
+using vantrel::win32::UniqueHandle;
+namespace {
 
 std::set<DWORD> difference(const std::set<DWORD>& now, const std::set<DWORD>& before) {
     std::set<DWORD> added;
@@ -41,7 +38,7 @@ std::set<DWORD> processesNamed(const std::wstring& exeName) {
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(taken, &entry); more; more = Process32NextW(taken, &entry)) {
-        if (sameName(entry.szExeFile, exeName)) {
+        if (equalIgnoringCase(entry.szExeFile, exeName)) {
             found.insert(entry.th32ProcessID);
         }
     }

@@ -59,6 +59,16 @@ std::wstring ProgramDialog::answer() const {
     return windowText(item(kAnswerEditId));
 }
 
+StandardIcon ProgramDialog::icon() const {
+    HWND shown = GetDlgItem(dialog_, kMessageIconId);
+    if (shown == nullptr) {
+        return StandardIcon::None;
+    }
+    StandardIcon icon = StandardIcon::None;
+    pumpUntil([&] { return (icon = shownStandardIcon(shown)) != StandardIcon::None; });
+    return icon;
+}
+
 bool ProgramDialog::hasButton(int id) const {
     return GetDlgItem(dialog_, id) != nullptr;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "driver/MessagePump.h"
+#include "driver/ShownIcon.h"
 
 namespace e2e {
 
@@ -25,6 +26,9 @@ class ProgramDialog {
     std::wstring prompt() const;       // the input box's prompt
     std::wstring answer() const;       // the input box's edit field
     bool hasButton(int id) const;
+    // The standard icon that a message box shows, told by its pixels once it
+    // is drawn (None when it shows none within the driver's patience).
+    StandardIcon icon() const;
     HWND owner() const { return GetWindow(dialog_, GW_OWNER); }
 
     void setAnswer(std::wstring_view text);
@@ -41,7 +45,8 @@ class ProgramDialog {
 // The control ids of the program's input box.
 inline constexpr int kPromptTextId = 1001;
 inline constexpr int kAnswerEditId = 1002;
-// The text of a standard message box.
+// The text and the icon of a standard message box.
 inline constexpr int kMessageTextId = 0xFFFF;
+inline constexpr int kMessageIconId = 0x440;
 
 }  // namespace e2e

@@ -4,9 +4,11 @@
 
 #include <string>
 
-#include "driver/Win32Handles.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::UniqueHandle;
 
 // One run of vantrel.exe: started by the constructor, which waits for its
 // main window to be shown, and ended by the destructor. An empty working

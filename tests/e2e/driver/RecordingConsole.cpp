@@ -9,6 +9,9 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kConsoleClass[] = L"ConsoleWindowClass";
+// Small enough to stay clear of the program's window, and of the screenshot of it.
+constexpr int kWidth = 160;
+constexpr int kHeight = 90;
 
 void registerConsoleClassOnce(WNDPROC windowProc) {
     static const ATOM atom = [windowProc] {
@@ -25,14 +28,27 @@ void registerConsoleClassOnce(WNDPROC windowProc) {
 
 }  // namespace
 
-RecordingConsole::RecordingConsole() {
+RecordingConsole::RecordingConsole(Form form) {
     registerConsoleClassOnce(&windowProc);
-    // Hidden, so that it never takes the activation from the program: the
-    // program's search finds hidden windows as well.
-    window_.reset(CreateWindowExW(0, kConsoleClass, L"recording console", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this));
+    // WS_EX_NOACTIVATE keeps a click or a show from activating it, and the
+    // tool window style keeps it off the taskbar.
+    const int left = GetSystemMetrics(SM_CXSCREEN) - kWidth;
+    const int top = GetSystemMetrics(SM_CYSCREEN) - kHeight;
+    window_.reset(CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kConsoleClass,
+                                  L"recording console", WS_OVERLAPPEDWINDOW, left, top, kWidth,
+                                  kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this));
     if (!window_) {
         throw std::runtime_error("could not create a recording console");
+    }
+    switch (form) {
+        case Form::Visible:
+            ShowWindow(handle(), SW_SHOWNOACTIVATE);
+            break;
+        case Form::Minimized:
+            ShowWindow(handle(), SW_SHOWMINNOACTIVE);
+            break;
+        case Form::Hidden:
+            break;
     }
     bringToTop();
 }

@@ -10,10 +10,12 @@
 #include "driver/MainWindow.h"
 #include "driver/MessagePump.h"
 #include "driver/ProgramProcess.h"
-#include "driver/Win32Handles.h"
 #include "driver/WorkFolder.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::UniqueHandle;
 namespace {
 
 // The window's outer rectangle in the form that ImageMagick's -crop takes.

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cwctype>
+
 namespace e2e {
 
 std::wstring enteredLine(std::wstring_view line) {
@@ -18,6 +21,11 @@ std::string utf8(std::wstring_view text) {
     std::string converted(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), length, converted.data(), bytes, nullptr, nullptr);
     return converted;
+}
+
+bool equalIgnoringCase(std::wstring_view left, std::wstring_view right) {
+    return std::ranges::equal(
+        left, right, [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
 }  // namespace e2e

@@ -34,8 +34,8 @@ RecordingConsole& VantrelTest::console() {
     return *consoles_.front();
 }
 
-RecordingConsole& VantrelTest::openAnotherConsole() {
-    consoles_.push_back(std::make_unique<RecordingConsole>());
+RecordingConsole& VantrelTest::openAnotherConsole(RecordingConsole::Form form) {
+    consoles_.push_back(std::make_unique<RecordingConsole>(form));
     return *consoles_.back();
 }
 
@@ -96,6 +96,7 @@ void VantrelTest::answerConfirmation(std::wstring_view instruction, int answer) 
     EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
     EXPECT_FALSE(confirmation.hasButton(IDOK) || confirmation.hasButton(IDCANCEL));
     EXPECT_EQ(confirmation.owner(), window().handle());
+    EXPECT_STREQ(nameOf(confirmation.icon()), nameOf(StandardIcon::Information));
     EXPECT_EQ(statusText(), L"");
     confirmation.press(answer);
     window().settle();
@@ -107,6 +108,7 @@ void VantrelTest::closeErrorBox(std::wstring_view error, int button) {
     EXPECT_EQ(box.messageText(), error);
     EXPECT_TRUE(box.hasButton(IDOK) && box.hasButton(IDCANCEL));
     EXPECT_FALSE(box.hasButton(IDYES) || box.hasButton(IDNO));
+    EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Error));
     box.press(button);
     window().settle();
     EXPECT_FALSE(dialogOpen()) << "the confirmation is not asked again";

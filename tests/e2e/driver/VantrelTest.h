@@ -17,7 +17,7 @@
 namespace e2e {
 
 // Every check starts a fresh vantrel.exe (without auto-start marker) and one
-// recording console first in Z order; both go away when the check ends.
+// visible recording console first in Z order; both go away when the check ends.
 class VantrelTest : public ::testing::Test {
   protected:
     // What an earlier action left in Text1: an action that runs must empty it.
@@ -31,7 +31,8 @@ class VantrelTest : public ::testing::Test {
 
     MainWindow& window() { return *window_; }
     RecordingConsole& console();  // the first one opened
-    RecordingConsole& openAnotherConsole();
+    RecordingConsole& openAnotherConsole(
+        RecordingConsole::Form form = RecordingConsole::Form::Visible);
     void closeAllConsoles() { consoles_.clear(); }
 
     // User steps. Each waits until the program has handled it, or, when it
@@ -55,10 +56,11 @@ class VantrelTest : public ::testing::Test {
     void acceptInputBoxDefault();
 
     // The two boxes of a guarded file action. The confirmation ("提示", Yes and
-    // No, owned by the main window) must be up; it is answered with the button.
+    // No, information icon, owned by the main window) must be up; it is
+    // answered with the button.
     void answerConfirmation(std::wstring_view instruction, int answer);
-    // The error box ("错误提示", OK and Cancel) must be up; it is closed with the
-    // button, and nothing is asked again.
+    // The error box ("错误提示", OK and Cancel, error icon) must be up; it is
+    // closed with the button, and nothing is asked again.
     void closeErrorBox(std::wstring_view error, int button);
 
     // Everything the console received, once the program has finished what it was asked.

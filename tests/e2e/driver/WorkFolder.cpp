@@ -4,9 +4,11 @@
 
 #include <stdexcept>
 
-#include "driver/Win32Handles.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
+
+using vantrel::win32::UniqueHandle;
 namespace {
 
 std::wstring workFolderPath(const std::wstring& name) {
@@ -36,9 +38,14 @@ void makeFile(const std::wstring& path) {
     const UniqueHandle file(created);
 }
 
-void makeFileWithAttribute(const std::wstring& path, DWORD attribute) {
-    makeFile(path);
-    SetFileAttributesW(path.c_str(), attribute);
+void makeFolder(const std::wstring& path) {
+    if (!CreateDirectoryW(path.c_str(), nullptr)) {
+        throw std::runtime_error("could not make a folder in the work folder");
+    }
+}
+
+void addAttribute(const std::wstring& path, DWORD attribute) {
+    SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | attribute);
     if ((GetFileAttributesW(path.c_str()) & attribute) == 0) {
         throw std::runtime_error("the file system keeps no hidden or system attribute here");
     }
@@ -54,13 +61,23 @@ WorkFolderEntry::WorkFolderEntry(std::wstring name, Form form) : path_(workFolde
             makeFile(path_);
             break;
         case Form::Folder:
-            CreateDirectoryW(path_.c_str(), nullptr);
+            makeFolder(path_);
             break;
         case Form::HiddenFile:
-            makeFileWithAttribute(path_, FILE_ATTRIBUTE_HIDDEN);
+            makeFile(path_);
+            addAttribute(path_, FILE_ATTRIBUTE_HIDDEN);
             break;
         case Form::SystemFile:
-            makeFileWithAttribute(path_, FILE_ATTRIBUTE_SYSTEM);
+            makeFile(path_);
+            addAttribute(path_, FILE_ATTRIBUTE_SYSTEM);
+            break;
+        case Form::HiddenFolder:
+            makeFolder(path_);
+            addAttribute(path_, FILE_ATTRIBUTE_HIDDEN);
+            break;
+        case Form::SystemFolder:
+            makeFolder(path_);
+            addAttribute(path_, FILE_ATTRIBUTE_SYSTEM);
             break;
     }
 }

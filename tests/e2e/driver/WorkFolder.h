@@ -11,7 +11,7 @@ inline constexpr wchar_t kWorkFolder[] = L"C:\\ADB";
 // removed again afterwards; any entry of that name is removed first.
 class WorkFolderEntry {
   public:
-    enum class Form { OrdinaryFile, Folder, HiddenFile, SystemFile };
+    enum class Form { OrdinaryFile, Folder, HiddenFile, SystemFile, HiddenFolder, SystemFolder };
 
     WorkFolderEntry(std::wstring name, Form form);
     ~WorkFolderEntry();

@@ -2,13 +2,13 @@
 // program must never run it. If it does, it leaves a flag file behind.
 #include <windows.h>
 
-#include "driver/Win32Handles.h"
+#include "win32/common/UniqueHandles.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     HANDLE flag = CreateFileW(L"C:\\vantrel-e2e-planted-cmd-ran", GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (flag != INVALID_HANDLE_VALUE) {
-        const e2e::UniqueHandle closed(flag);
+        const vantrel::win32::UniqueHandle closed(flag);
     }
     return 0;
 }

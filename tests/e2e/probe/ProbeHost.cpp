@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/Win32Handles.h"
 #include "probe/MenuProbeProtocol.h"
+#include "win32/common/UniqueHandles.h"
 
 namespace {
 
@@ -36,14 +36,16 @@ HWND windowArgument(const wchar_t* text) {
 }
 
 int hookAndAsk(DWORD threadId, HWND mainWindow, HWND receiver) {
-    const e2e::UniqueLibrary probe(LoadLibraryW(besideThisProgram(L"menuprobe.dll").c_str()));
+    const vantrel::win32::UniqueModule probe(
+        LoadLibraryW(besideThisProgram(L"menuprobe.dll").c_str()));
     const auto hookProc = probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
                                       GetProcAddress(probe.get(), menuprobe::kHookProcName)))
                                 : nullptr;
     if (hookProc == nullptr) {
         return kNoProbe;
     }
-    const e2e::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), threadId));
+    const vantrel::win32::UniqueHook hook(
+        SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), threadId));
     if (!hook) {
         return kNoHook;
     }

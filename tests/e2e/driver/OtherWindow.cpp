@@ -1,0 +1,51 @@
+#include "driver/OtherWindow.h"
+
+#include <stdexcept>
+
+#include "driver/MessagePump.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vantrel.E2E.OtherWindow";
+constexpr int kWidth = 200;
+constexpr int kHeight = 120;
+
+void registerClassOnce() {
+    static const ATOM atom = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassW(&windowClass);
+    }();
+    if (atom == 0) {
+        throw std::runtime_error("could not register the other window's class");
+    }
+}
+
+}  // namespace
+
+OtherWindow::OtherWindow() {
+    registerClassOnce();
+    const int top = GetSystemMetrics(SM_CYSCREEN) - kHeight;
+    window_.reset(CreateWindowExW(0, kClassName, L"another program", WS_OVERLAPPEDWINDOW, 0, top,
+                                  kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                  nullptr));
+    if (!window_) {
+        throw std::runtime_error("could not create the other window");
+    }
+    ShowWindow(handle(), SW_SHOWNOACTIVATE);
+}
+
+void OtherWindow::activate() {
+    SetForegroundWindow(handle());
+    if (!pumpUntil([this] {
+            return GetForegroundWindow() == handle() && GetActiveWindow() == handle();
+        })) {
+        throw std::runtime_error("the other window did not become the foreground window");
+    }
+}
+
+}  // namespace e2e
