@@ -3,7 +3,10 @@
 // idles. The first round warms the system's caches up and is not counted.
 // Usage: startup-probe RUNS PROGRAM WINDOW_CLASS [PROGRAM WINDOW_CLASS]...
 // Prints one line a program, in the order given:
-//   "<median milliseconds> <median peak working set in KiB>"
+//   "<median milliseconds> <median peak working set in KiB> <median time ratio>"
+// where the time ratio is the first program's start over this one's in the same
+// round: starts next to each other share the machine's load, which on a busy
+// machine drifts more than the programs differ.
 #include <windows.h>
 // psapi.h needs windows.h first.
 #include <psapi.h>
@@ -116,8 +119,14 @@ int wmain(int argc, wchar_t** argv) {
             }
         }
     }
+    const std::vector<double>& first = programs.front().milliseconds;
     for (const Program& program : programs) {
-        std::printf("%.2f %.0f\n", median(program.milliseconds), median(program.peakKibibytes));
+        std::vector<double> ratios;
+        for (std::size_t round = 0; round < first.size(); ++round) {
+            ratios.push_back(first[round] / program.milliseconds[round]);
+        }
+        std::printf("%.2f %.0f %.2f\n", median(program.milliseconds), median(program.peakKibibytes),
+                    median(ratios));
     }
     return 0;
 }

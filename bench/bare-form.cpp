@@ -1,0 +1,180 @@
+// The yardstick for vantrel.exe's own start-up: the same main window built the
+// most direct way. Same frame, hidden owner, eleven controls with their texts
+// and lists, menu bar (with the coming menu 设备), message font, manifest and
+// common controls; each control made once at its final rectangle for the
+// system's DPI, nothing measured or moved afterwards.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <span>
+
+#include "win32/common/UniqueHandles.h"
+
+namespace {
+
+using vantrel::win32::UniqueFont;
+using vantrel::win32::UniqueWindow;
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP;
+constexpr DWORD kOption = kChild | BS_AUTORADIOBUTTON | BS_NOTIFY;
+constexpr DWORD kButton = kChild | BS_PUSHBUTTON;
+constexpr DWORD kCombo = kChild | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+constexpr DWORD kEdit = kChild | ES_AUTOHSCROLL;
+
+using Texts = std::span<const wchar_t* const>;
+
+constexpr const wchar_t* kCombo1Items[] = {
+    L"手机重启", L"手机关机",   L"进入Shell",  L"列出ADB设备", L"重启进入Rec", L"重启进入BL",
+    L"ADB刷机",  L"无线调试",   L"模拟按键",   L"显示包名",    L"卸载Apk",     L"提取固件",
+    L"同步时间", L"安装Magisk", L"安装X-pore", L"安装X浏览器",
+};
+constexpr const wchar_t* kCombo2Items[] = {
+    L"寻找Fastboot", L"刷Recovery", L"重启", L"刷入System", L"OEM解锁", L"刷入Boot",
+};
+constexpr const wchar_t* kCombo3Items[] = {L"从电脑到手机", L"从手机到电脑"};
+
+struct Control {
+    const wchar_t* windowClass;
+    const wchar_t* text;  // a drop-down list shows its first item instead
+    DWORD style;
+    DWORD exStyle;
+    int id;
+    int left, top, width, height;  // twips
+    Texts items;
+};
+
+// In tab order, which is the order of creation.
+constexpr Control kControls[] = {
+    {L"BUTTON", L"正常模式", kOption, 0, 101, 120, 120, 1095, 375, {}},
+    {L"BUTTON", L"BL模式", kOption, 0, 102, 120, 720, 975, 375, {}},
+    {L"COMBOBOX", nullptr, kCombo, 0, 111, 1200, 120, 1695, 300, kCombo1Items},
+    {L"COMBOBOX", nullptr, kCombo, 0, 112, 1200, 720, 1695, 300, kCombo2Items},
+    {L"BUTTON", L"开始", kButton, 0, 132, 1680, 2520, 1095, 615, {}},
+    {L"BUTTON", L"安装apk", kOption, 0, 104, 120, 1920, 1095, 375, {}},
+    {L"EDIT", L"", kEdit, WS_EX_CLIENTEDGE, 121, 1200, 1920, 1695, 375, {}},
+    {L"BUTTON", L"打开cmd", kButton, 0, 131, 240, 2520, 1095, 615, {}},
+    {L"BUTTON", L"传输文件", kOption, 0, 103, 120, 1320, 1215, 375, {}},
+    {L"BUTTON", L"Command3", kButton, 0, 133, 3240, 3720, 1095, 615, {}},
+    {L"COMBOBOX", nullptr, kCombo, 0, 113, 1200, 1320, 1695, 300, kCombo3Items},
+};
+
+constexpr const wchar_t* kDisplayItems[] = {
+    L"修改分辨率",  L"修改DPI", L"显示分辨率", L"显示DPI", L"恢复默认分辨率",
+    L"恢复默认DPI", L"截屏",    L"推送图片",   L"键值",
+};
+constexpr const wchar_t* kStartupItems[] = {L"自动进入cmd", L"不自动进入cmd"};
+constexpr const wchar_t* kHelpItems[] = {L"adb帮助", L"fastboot帮助", L"帮助文件", L"关于"};
+constexpr const wchar_t* kDeviceItems[] = {L"指定设备", L"取消指定设备", L"无线配对"};
+
+struct Menu {
+    const wchar_t* caption;
+    int firstId;
+    Texts items;
+};
+
+constexpr Menu kMenus[] = {
+    {L"显示", 201, kDisplayItems},
+    {L"启动", 221, kStartupItems},
+    {L"帮助", 241, kHelpItems},
+    {L"设备", 261, kDeviceItems},
+};
+
+HMENU createMenuBar() {
+    const HMENU bar = CreateMenu();
+    for (const Menu& menu : kMenus) {
+        const HMENU popup = CreatePopupMenu();
+        UINT_PTR id = static_cast<UINT_PTR>(menu.firstId);
+        for (const wchar_t* item : menu.items) {
+            AppendMenuW(popup, MF_STRING, id++, item);
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
+    }
+    return bar;
+}
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSEXW owner{};
+    owner.cbSize = sizeof(owner);
+    owner.lpfnWndProc = DefWindowProcW;
+    owner.hInstance = instance;
+    owner.lpszClassName = L"Vantrel.BareFormOwner";
+    RegisterClassExW(&owner);
+    WNDCLASSEXW main{};
+    main.cbSize = sizeof(main);
+    main.lpfnWndProc = windowProcedure;
+    main.hInstance = instance;
+    main.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    main.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    main.lpszClassName = L"Vantrel.BareForm";
+    RegisterClassExW(&main);
+
+    // The window opens on the primary monitor, at the system's DPI, for which
+    // the system's message font is already sized.
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+
+    const UniqueWindow ownerWindow(CreateWindowExW(0, owner.lpszClassName, L"Vantrel",
+                                                   WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                                                   instance, nullptr));
+    RECT frame{0, 0, pixels(2955), pixels(3345)};
+    AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
+    // Closing the window destroys it, with its menu bar.
+    const HWND window =
+        CreateWindowExW(kExStyle, main.lpszClassName, L"Vantrel", kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                        ownerWindow.get(), createMenuBar(), instance, nullptr);
+
+    for (const Control& control : kControls) {
+        // A drop-down list's window also holds its opened list: room for every
+        // item at the field's height, which the list shrinks to what it needs.
+        const int height = control.height * (1 + static_cast<int>(control.items.size()));
+        const HWND child = CreateWindowExW(
+            control.exStyle, control.windowClass, control.text, control.style, pixels(control.left),
+            pixels(control.top), pixels(control.width), pixels(height), window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        for (const wchar_t* item : control.items) {
+            SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        }
+        if (!control.items.empty()) {
+            SendMessageW(child, CB_SETCURSEL, 0, 0);
+        }
+    }
+    SendMessageW(GetDlgItem(window, 121), EM_SETLIMITTEXT, 0, 0);  // no length limit
+
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    const HWND firstOption = GetDlgItem(window, 101);
+    SendMessageW(firstOption, BM_SETCHECK, BST_CHECKED, 0);
+    SetFocus(firstOption);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return 0;
+}
