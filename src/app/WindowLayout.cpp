@@ -113,6 +113,10 @@ std::span<const ControlDefinition> controlsInTabOrder() {
     return kControls;
 }
 
+const ControlDefinition& definitionOf(ControlId id) {
+    return *std::ranges::find(kControls, id, &ControlDefinition::id);
+}
+
 std::span<const std::u16string_view> listItems(ControlId list) {
     switch (list) {
         case kNormalActionList:

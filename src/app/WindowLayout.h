@@ -53,6 +53,8 @@ inline constexpr int kClientHeightTwips = 3345;
 // The window's controls, in tab order.
 std::span<const ControlDefinition> controlsInTabOrder();
 
+const ControlDefinition& definitionOf(ControlId id);
+
 std::span<const std::u16string_view> listItems(ControlId list);
 
 // The menu bar, left to right.

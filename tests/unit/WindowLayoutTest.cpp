@@ -10,11 +10,6 @@
 namespace vantrel {
 namespace {
 
-const ControlDefinition& control(ControlId id) {
-    const auto controls = controlsInTabOrder();
-    return *std::ranges::find(controls, id, &ControlDefinition::id);
-}
-
 TEST(WindowLayoutTest, ControlsAreInTabOrderWithDistinctIds) {
     const std::vector<std::string_view> tabOrder{"Option1",  "Option2",  "Combo1", "Combo2",
                                                  "Command2", "Option4",  "Text1",  "Command1",
@@ -69,7 +64,7 @@ TEST(WindowLayoutTest, ScalesWithTheDpi) {
 }
 
 TEST(WindowLayoutTest, Command3LiesOutsideTheClientArea) {
-    const ControlDefinition& hidden = control(kUnusedButton);
+    const ControlDefinition& hidden = definitionOf(kUnusedButton);
     EXPECT_GT(hidden.rect.left, kClientWidthTwips);
     EXPECT_GT(hidden.rect.top, kClientHeightTwips);
 }
@@ -77,7 +72,7 @@ TEST(WindowLayoutTest, Command3LiesOutsideTheClientArea) {
 TEST(WindowLayoutTest, ListsStartWithTheirFirstItem) {
     for (const ControlId combo :
          {kNormalActionList, kBootloaderActionList, kTransferDirectionList}) {
-        EXPECT_EQ(control(combo).caption, listItems(combo).front());
+        EXPECT_EQ(definitionOf(combo).caption, listItems(combo).front());
     }
     EXPECT_EQ(listItems(kNormalActionList).size(), 16u);
     EXPECT_EQ(listItems(kBootloaderActionList).size(), 6u);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <span>
 
 #include "win32/common/RectSize.h"
 #include "win32/common/UniqueHandles.h"
@@ -64,23 +65,30 @@ int fieldHeight(HWND combo) {
     return height(field);
 }
 
-// Brings the combo's edit field to the laid-out height, unless its font needs
-// more: never below the height of the font's characters without their
-// internal leading. The field follows its item height with a border that
-// differs between systems, so the item height is corrected by what the field measures.
-void fitFieldHeight(HWND combo, int wantedHeight, HFONT font) {
-    const TEXTMETRICW metrics = fontMetrics(font);
-    const int leastItemHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    auto itemHeight =
-        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+int itemHeight(HWND combo) {
+    return static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+}
+
+void setItemHeight(HWND combo, int pixels) {
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), pixels);
+}
+
+// Brings one combo's edit field to the wanted height, never below the least
+// item height, starting from the given item height; returns the item height it
+// ends with. The field follows its item height with a border that differs
+// between systems, so the item height is corrected by what the field
+// measures. It is carried here rather than read back: Wine's combo reports
+// two more than it was given.
+int fitFieldHeight(HWND combo, int wantedHeight, int leastItemHeight, int itemHeight) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int measured = fieldHeight(combo);
         if (measured == wantedHeight) {
-            return;
+            break;
         }
         itemHeight = std::max(itemHeight + wantedHeight - measured, leastItemHeight);
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+        setItemHeight(combo, itemHeight);
     }
+    return itemHeight;
 }
 
 DWORD tabStopStyle(TabStop tabStop) {
@@ -115,8 +123,13 @@ HWND createControl(HWND parent, const ControlDefinition& definition, int dpi, HF
         }
         // Common controls 6 size the opened list by a count of visible items.
         SendMessageW(control, CB_SETMINVISIBLE, items.size(), 0);
-        SetWindowTextW(control, caption.c_str());
-        fitFieldHeight(control, twipsToPixels(definition.rect.height, dpi), font);
+        // The initial text is an item of the list: choosing it sets the field in one step.
+        const auto initial = std::ranges::find(items, definition.caption);
+        if (initial != items.end()) {
+            SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(initial - items.begin()), 0);
+        } else {
+            SetWindowTextW(control, caption.c_str());
+        }
     }
     if (definition.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no length limit
@@ -129,9 +142,23 @@ void placeControl(HWND control, const ControlDefinition& definition, int dpi, HF
     const RECT place = placeFor(definition, dpi, font);
     SetWindowPos(control, nullptr, place.left, place.top, width(place), height(place),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    // Resizing may reset the field's height, so it is fitted last.
-    if (definition.kind == ControlKind::ComboBox) {
-        fitFieldHeight(control, twipsToPixels(definition.rect.height, dpi), font);
+}
+
+void fitListFields(std::span<const HWND> lists, int wantedHeight, HFONT font) {
+    if (lists.empty()) {
+        return;
+    }
+    const TEXTMETRICW metrics = fontMetrics(font);
+    const int leastItemHeight = metrics.tmHeight - metrics.tmInternalLeading;
+    // The lists share font and style: what fits the first fits the others,
+    // each resized once. Each is measured all the same.
+    const int fitted =
+        fitFieldHeight(lists.front(), wantedHeight, leastItemHeight, itemHeight(lists.front()));
+    for (const HWND list : lists.subspan(1)) {
+        if (fieldHeight(list) != wantedHeight) {
+            setItemHeight(list, fitted);
+            fitFieldHeight(list, wantedHeight, leastItemHeight, fitted);
+        }
     }
 }
 

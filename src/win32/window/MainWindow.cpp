@@ -50,6 +50,10 @@ bool registerClasses(HINSTANCE instance, WNDPROC windowProc) {
     main.lpfnWndProc = windowProc;
     main.hInstance = instance;
     main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+    // Loaded at its size, or Windows would make it from the big one at every start.
+    main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     main.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     main.lpszClassName = kWindowClass;
@@ -70,6 +74,11 @@ void letDropsThroughMessageFilter(HWND window) {
     for (const UINT message : {UINT{WM_DROPFILES}, UINT{WM_COPYDATA}, kCopyGlobalData}) {
         changeFilter(window, message, kAllow, nullptr);
     }
+}
+
+// The three lists share one laid-out field height.
+int listFieldHeight(int dpi) {
+    return twipsToPixels(definitionOf(kNormalActionList).rect.height, dpi);
 }
 
 bool isChecked(HWND button) {
@@ -175,7 +184,13 @@ DWORD MainWindow::createControls(int dpi) {
             return lastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
         }
     }
+    fitListFields(lists(), listFieldHeight(dpi), font_.get());
     return ERROR_SUCCESS;
+}
+
+std::array<HWND, 3> MainWindow::lists() const {
+    return {control(kNormalActionList), control(kBootloaderActionList),
+            control(kTransferDirectionList)};
 }
 
 void MainWindow::sizeClientArea(int dpi) {
@@ -210,6 +225,7 @@ void MainWindow::layoutForDpi(int dpi) {
     for (const ControlDefinition& definition : controlsInTabOrder()) {
         placeControl(control(definition.id), definition, dpi, font.get());
     }
+    fitListFields(lists(), listFieldHeight(dpi), font.get());
     font_ = std::move(font);  // the old font goes only once no control uses it
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "app/Form.h"
 #include "app/WindowLayout.h"
 #include "ports/Platform.h"
@@ -58,6 +60,7 @@ class MainWindow final : public View {
     void layoutForDpi(int dpi);
 
     HWND control(int id) const { return GetDlgItem(window_.get(), id); }
+    std::array<HWND, 3> lists() const;
 
     Form form_;
     UniqueWindow owner_;  // hidden; owning the main window keeps it off the taskbar
