@@ -1,6 +1,7 @@
 // "打开cmd" and the auto-start marker: the consoles that the program opens,
 // seen as new command interpreter processes, and what the user is told when
 // none can be started.
+#include <gmock/gmock.h>
 #include <windows.h>
 
 #include <optional>
@@ -150,6 +151,27 @@ TEST_F(ConsoleLaunchTest, TheConsoleGetsTheEnvironmentThatTheProgramWasStartedWi
         GTEST_SKIP() << "the driver reads the environment of consoles of its own bitness only";
     }
     EXPECT_EQ(environmentVariableOf(console, L"VANTREL_E2E_INHERITED"), L"从驱动程序");
+}
+
+TEST_F(ConsoleLaunchTest, AConsoleOpenedAfterADeviceWasChosenAddressesThatDeviceUntilCleared) {
+    launch(vantrelPath());
+    chooseMenuItem(kChooseDeviceItem);
+    answerInputBox(L"emulator-5554");
+    clickOpenCmd();
+    waitForConsoles(1);
+    chooseMenuItem(kClearDeviceItem);
+    clickOpenCmd();
+    waitForConsoles(2);
+    ASSERT_EQ(interpreters_.started().size(), 2u);
+    // Process ids say nothing of the order: the one with the variable came first.
+    std::vector<std::optional<std::wstring>> serials;
+    for (const DWORD console : interpreters_.started()) {
+        ASSERT_TRUE(sameBitnessAsDriver(console))
+            << "the native cmd.exe, also for a 32-bit program";
+        serials.push_back(environmentVariableOf(console, L"ANDROID_SERIAL"));
+    }
+    EXPECT_THAT(serials,
+                ::testing::UnorderedElementsAre(std::wstring(L"emulator-5554"), std::nullopt));
 }
 
 TEST_F(ConsoleLaunchTest, AConsoleThatCannotStartAtLoadIsStillReportedOnceTheWindowShows) {
