@@ -15,6 +15,7 @@
 namespace e2e {
 
 using vantrel::win32::UniqueHandle;
+
 namespace {
 
 // idle_child.exe, started with the given environment block and ended with the check.

@@ -10,6 +10,7 @@
 namespace e2e {
 
 using vantrel::win32::WindowDc;
+
 namespace {
 
 using namespace vantrel;

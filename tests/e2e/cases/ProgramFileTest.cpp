@@ -21,6 +21,7 @@
 namespace e2e {
 
 using vantrel::win32::UniqueModule;
+
 namespace {
 
 // How an icon group resource lists its images (packed, as in the file).

@@ -6,15 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "win32/common/UniqueHandles.h"
+#include "driver/FileWriting.h"
 
 namespace e2e {
-
-using vantrel::win32::UniqueHandle;
 namespace {
 
 constexpr wchar_t kOriginalSuffix[] = L".vantrel-e2e-original";
-constexpr char kNotAProgram[] = "not a program: vantrel e2e check\r\n";
+constexpr std::string_view kNotAProgram = "not a program: vantrel e2e check\r\n";
 
 std::vector<std::wstring> systemFolders() {
     std::vector<std::wstring> folders;
@@ -46,17 +44,6 @@ bool exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void writeNotAProgram(const std::wstring& path) {
-    HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("could not put a file that is not a program in a system folder");
-    }
-    const UniqueHandle file(created);
-    DWORD written = 0;
-    WriteFile(file.get(), kNotAProgram, sizeof(kNotAProgram) - 1, &written, nullptr);
-}
-
 }  // namespace
 
 void restoreConsolePrograms() {
@@ -79,7 +66,8 @@ BrokenConsolePrograms::BrokenConsolePrograms() {
             if (!MoveFileExW(program.c_str(), originalOf(program).c_str(), 0)) {
                 throw std::runtime_error("could not set an original cmd.exe or conhost.exe aside");
             }
-            writeNotAProgram(program);
+            writeFile(program, kNotAProgram, CREATE_NEW,
+                      "could not put a file that is not a program in a system folder");
         }
     } catch (...) {
         restoreConsolePrograms();

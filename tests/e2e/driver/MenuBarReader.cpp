@@ -15,6 +15,7 @@ namespace e2e {
 
 using vantrel::win32::UniqueHandle;
 using vantrel::win32::UniqueWindow;
+
 namespace {
 
 // Receives the probe's answer: a message-only window of the driver.

@@ -14,6 +14,7 @@
 namespace e2e {
 
 using vantrel::win32::UniqueHandle;
+
 namespace {
 
 // winternl.h declares RTL_USER_PROCESS_PARAMETERS up to the command line; the

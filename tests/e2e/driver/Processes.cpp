@@ -10,6 +10,7 @@
 namespace e2e {
 
 using vantrel::win32::UniqueHandle;
+
 namespace {
 
 std::set<DWORD> difference(const std::set<DWORD>& now, const std::set<DWORD>& before) {

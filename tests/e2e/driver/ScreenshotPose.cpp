@@ -7,15 +7,13 @@
 #include <stdexcept>
 
 #include "driver/DriverOptions.h"
+#include "driver/FileWriting.h"
 #include "driver/MainWindow.h"
 #include "driver/MessagePump.h"
 #include "driver/ProgramProcess.h"
 #include "driver/WorkFolder.h"
-#include "win32/common/UniqueHandles.h"
 
 namespace e2e {
-
-using vantrel::win32::UniqueHandle;
 namespace {
 
 // The window's outer rectangle in the form that ImageMagick's -crop takes.
@@ -26,14 +24,8 @@ void writeGeometry(HWND window, const std::wstring& file) {
     const int length =
         std::snprintf(geometry, sizeof(geometry), "%ldx%ld+%ld+%ld\n", rect.right - rect.left,
                       rect.bottom - rect.top, rect.left, rect.top);
-    HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("could not write the screenshot's ready file");
-    }
-    const UniqueHandle ready(created);
-    DWORD written = 0;
-    WriteFile(ready.get(), geometry, static_cast<DWORD>(length), &written, nullptr);
+    writeFile(file, std::string_view(geometry, static_cast<std::size_t>(length)), CREATE_ALWAYS,
+              "could not write the screenshot's ready file");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 namespace e2e {
 
 using vantrel::win32::WindowDc;
+
 namespace {
 
 struct BitmapDeleter {

@@ -4,11 +4,9 @@
 
 #include <stdexcept>
 
-#include "win32/common/UniqueHandles.h"
+#include "driver/FileWriting.h"
 
 namespace e2e {
-
-using vantrel::win32::UniqueHandle;
 namespace {
 
 std::wstring workFolderPath(const std::wstring& name) {
@@ -30,12 +28,7 @@ void removeEntry(const std::wstring& path) {
 }
 
 void makeFile(const std::wstring& path) {
-    HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("could not make a file in the work folder");
-    }
-    const UniqueHandle file(created);
+    writeFile(path, "", CREATE_ALWAYS, "could not make a file in the work folder");
 }
 
 void makeFolder(const std::wstring& path) {
