@@ -123,13 +123,9 @@ HWND createControl(HWND parent, const ControlDefinition& definition, int dpi, HF
         }
         // Common controls 6 size the opened list by a count of visible items.
         SendMessageW(control, CB_SETMINVISIBLE, items.size(), 0);
-        // The initial text is an item of the list: choosing it sets the field in one step.
+        // Each list starts with an item of its own: choosing it sets the field in one step.
         const auto initial = std::ranges::find(items, definition.caption);
-        if (initial != items.end()) {
-            SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(initial - items.begin()), 0);
-        } else {
-            SetWindowTextW(control, caption.c_str());
-        }
+        SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(initial - items.begin()), 0);
     }
     if (definition.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no length limit
