@@ -6,7 +6,9 @@
 : "${VANTREL_WINE_LOCALE:=zh_CN.UTF-8}"
 export LANG="$VANTREL_WINE_LOCALE" LC_ALL="$VANTREL_WINE_LOCALE"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no menu entries or file types written into the
+# user's desktop at every start of Wine.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 : "${WINEPREFIX:=/tmp/vantrel-wine-$(id -u)}"
 export WINEPREFIX
 # The 64-bit loader runs the programs: the "wine" wrapper prefers an installed
