@@ -162,17 +162,27 @@ if [ "${VANTREL_E2E_NO_BUILD:-0}" != 1 ]; then
     fi
 fi
 
-# The programs are copied first, so that a rebuild meanwhile cannot change them under the run.
-cp "$build_dir/$vantrel_exe_in_build" "$work_dir/vantrel.exe"
-vantrel_exe=$(windows_path "$work_dir/vantrel.exe")
-driver="$build_dir/$vantrel_e2e_driver_in_build"
+# The programs are copied first, with the files that they need beside them,
+# so that a rebuild meanwhile cannot change them under the run. Every lane
+# runs copies of its own, which no other lane's wineserver holds open.
+use_programs() { # FOLDER
+    programs=$1
+    vantrel_exe=$(windows_path "$programs/vantrel.exe")
+    driver="$programs/e2e/$(basename "$vantrel_e2e_driver_in_build")"
+    win32_tests="$programs/win32/$(basename "$vantrel_win32_tests_in_build")"
+}
+mkdir -p "$work_dir/programs/e2e" "$work_dir/programs/win32"
+cp "$build_dir/$vantrel_exe_in_build" "$work_dir/programs/"
+cp "$build_dir/$(dirname "$vantrel_e2e_driver_in_build")"/*.{exe,dll} "$work_dir/programs/e2e/"
+cp "$build_dir/$(dirname "$vantrel_win32_tests_in_build")"/*.{exe,dll} "$work_dir/programs/win32/"
 if $run_32_bit; then
     # The 32-bit program needs the probes of its own bitness beside it.
     probes_32="$build_dir_32/$vantrel_e2e_probes_in_build"
-    mkdir "$work_dir/x86"
+    mkdir "$work_dir/programs/x86"
     cp "$build_dir_32/$vantrel_exe_in_build" "$probes_32/probehost.exe" \
-        "$probes_32/menuprobe.dll" "$work_dir/x86/"
+        "$probes_32/menuprobe.dll" "$work_dir/programs/x86/"
 fi
+use_programs "$work_dir/programs"
 
 make_prefixes
 
@@ -253,8 +263,8 @@ run_part() { # BITS PART
         run "suite-32-$2" \
             "End-to-end suite, 32-bit vantrel.exe, part $2 of $parts (zh_CN.UTF-8, code page 936)" \
             "${shard[@]}" "$VANTREL_WINE" "$driver" \
-            --vantrel="$(windows_path "$work_dir/x86/vantrel.exe")" \
-            --probes-32="$(windows_path "$work_dir/x86")" --expect-code-page=936 --gtest_color=no
+            --vantrel="$(windows_path "$programs/x86/vantrel.exe")" \
+            --probes-32="$(windows_path "$programs/x86")" --expect-code-page=936 --gtest_color=no
     fi
 }
 
@@ -263,18 +273,19 @@ run_part() { # BITS PART
 # again with Wine's error messages on, in English, to tell why.
 probe_32_bit() {
     local status=0 messages
-    "$VANTREL_WINE" "$work_dir/x86/probehost.exe" >/dev/null 2>&1 || status=$?
+    "$VANTREL_WINE" "$programs/x86/probehost.exe" >/dev/null 2>&1 || status=$?
     if [ "$status" -ne 32 ]; then
         {
             echo "the 32-bit probehost.exe exited with status $status under Wine, not 32"
             messages=$(LC_ALL=C WINEDEBUG=err+all,fixme-all timeout 60 \
-                "$VANTREL_WINE" "$work_dir/x86/probehost.exe" 2>&1 | tr -d '\r' | head -20) || true
+                "$VANTREL_WINE" "$programs/x86/probehost.exe" 2>&1 | tr -d '\r' | head -20) || true
             if [ -n "$messages" ]; then
                 echo "$messages"
             elif [ "$status" -eq 0 ]; then
                 # The 64-bit loader hands a 32-bit program to start.exe /exec,
                 # which passes on the exit status that Wine knows of it.
-                echo "and Wine said nothing: status 0 is what Wine reports for a program that ended without an exit status of its own (it crashed, or was killed)"
+                echo "and Wine said nothing: status 0 is what Wine reports for a program" \
+                    "that ended without an exit status of its own (it crashed, or was killed)"
             fi
         } >"$work_dir/probe-32.log"
         status=1
@@ -326,6 +337,8 @@ screenshot() {
 # that stays up between them.
 lane() { # LANE
     local item bits part
+    cp -a "$programs" "$work_dir/lane-$1"
+    use_programs "$work_dir/lane-$1"
     WINEPREFIX=$(lane_prefix "$1")
     vantrel_start_display
     echo "$vantrel_xvfb_pid" >"$work_dir/lane-$1.xvfb"
@@ -334,7 +347,8 @@ lane() { # LANE
     wineserver -p
     if [ "$1" = dpi ]; then
         run dpi "Window checks at 144 DPI (LogPixels 144)" \
-            "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" --expect-dpi=144 \
+            "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" \
+            --expect-dpi=144 \
             --gtest_filter='WindowTest.*:HighDpiTest.*' --gtest_color=no
         return
     fi
@@ -343,13 +357,13 @@ lane() { # LANE
             probe) probe_32_bit ;;
             win32)
                 run win32 "Win32 layer tests (code page 936)" \
-                    "$VANTREL_WINE" "$build_dir/$vantrel_win32_tests_in_build" --gtest_color=no
+                    "$VANTREL_WINE" "$win32_tests" --gtest_color=no
                 ;;
             typing-1252)
                 run typing-1252 "Typing checks (en_US.UTF-8, code page 1252)" \
                     env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
-                    "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" --expect-code-page=1252 \
-                    --gtest_filter='TypingTest.*' --gtest_color=no
+                    "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" \
+                    --expect-code-page=1252 --gtest_filter='TypingTest.*' --gtest_color=no
                 ;;
             screenshot) screenshot ;;
             *)
