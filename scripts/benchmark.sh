@@ -14,12 +14,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# shellcheck source=scripts/build-env.sh
+source scripts/build-env.sh
 runs="${VANTREL_BENCH_RUNS:-15}"
 
 package=$(bash scripts/package.sh | tail -n 1)
 release="${package%.zip}"
 cmake --build --preset windows-x64 --target bare-form minimal-window startup-probe typing-bench >/dev/null
-bench=build/win64/bench
+bench="$vantrel_win64_dir/bench"
 
 # DLLs that every Windows from 7 on has in its system folder.
 windows_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll psapi.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll "

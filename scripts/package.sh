@@ -7,6 +7,8 @@
 # Usage: scripts/package.sh   (prints the package's path last)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/build-env.sh
+source scripts/build-env.sh
 
 for preset in windows-x64 windows-x86; do
     echo "== Building vantrel.exe ($preset)"
@@ -14,14 +16,14 @@ for preset in windows-x64 windows-x86; do
     cmake --build --preset "$preset" --target vantrel
 done
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win64/CMakeCache.txt)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$vantrel_win64_dir/CMakeCache.txt")
 stage="build/release/Vantrel-$version"
 package="build/release/Vantrel-$version.zip"
 rm -rf "$stage" "$package"
 mkdir -p "$stage/x64" "$stage/x86" "$stage/ADB"
 
-cp build/win64/src/win32/window/vantrel.exe "$stage/x64/"
-cp build/win32/src/win32/window/vantrel.exe "$stage/x86/"
+cp "$vantrel_win64_dir/$vantrel_exe_in_build" "$stage/x64/"
+cp "$vantrel_win32_dir/$vantrel_exe_in_build" "$stage/x86/"
 for document in adbbz adbjz; do
     python3 scripts/text_to_rtf.py "docs/workfolder/$document.txt" "$stage/ADB/$document.doc"
 done

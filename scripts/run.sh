@@ -8,12 +8,15 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 --target vantrel standin-console
+# shellcheck source=scripts/build-env.sh
+source scripts/build-env.sh
+vantrel_configure windows-x64 "$vantrel_win64_dir"
+cmake --build "$vantrel_win64_dir" --target vantrel standin-console
 
 # A prefix of its own: the virtual-desktop setting below stays in it.
 : "${WINEPREFIX:=/tmp/vantrel-run-wine-$(id -u)}"
 export WINEPREFIX
+# shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
 
 standin_pid=""
@@ -40,6 +43,6 @@ else
     echo "Take a screenshot with:  DISPLAY=$DISPLAY import -window root vantrel.png"
 fi
 
-"$VANTREL_WINE" build/win64/tools/standin-console/standin-console.exe &
+"$VANTREL_WINE" "$vantrel_win64_dir/$vantrel_standin_console_in_build" &
 standin_pid=$!
-"$VANTREL_WINE" build/win64/src/win32/window/vantrel.exe
+"$VANTREL_WINE" "$vantrel_win64_dir/$vantrel_exe_in_build"
