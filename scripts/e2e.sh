@@ -9,9 +9,9 @@
 # and saves a screenshot of the window as BUILD_DIR/e2e-window.png.
 # The runs go on side by side in lanes, each with a Wine prefix, a wineserver
 # and an Xvfb of its own, since every check must be alone on its desktop. The
-# 144-DPI lane runs step 4; the lanes at 96 DPI share out the rest, the
-# suites in parts (GoogleTest's sharding), each lane taking the next item of
-# work as it gets free.
+# 144-DPI lane runs step 4, then steps 1 and 3 where the other lanes have not
+# taken them yet; the lanes at 96 DPI share out the rest, the suites in parts
+# (GoogleTest's sharding), each lane taking the next item of work as it gets free.
 # Usage: scripts/e2e.sh [BUILD_DIR [BUILD_DIR_32]]
 #   BUILD_DIR     a windows-x64 build (default build/win64);
 #   BUILD_DIR_32  a windows-x86 build for step 5 (default $VANTREL_E2E_BUILD_DIR_32,
@@ -186,20 +186,23 @@ use_programs "$work_dir/programs"
 
 make_prefixes
 
-# The work of the lanes at 96 DPI, which they take one item at a time as they
-# get free: the 32-bit probe first (the 32-bit parts wait for its answer), the
-# Win32 layer's tests, the typing checks with code page 1252, the suites in
-# parts (four a lane, so that the lanes end about together), the screenshot.
+# The work of the lanes, which they take one item at a time as they get free:
+# the 32-bit probe first (the 32-bit parts wait for its answer), the suites in
+# parts (four a lane, so that the lanes end about together), the Win32 layer's
+# tests and the typing checks with code page 1252 (which the 144-DPI lane
+# takes too), the screenshot.
 parts=$((4 * lanes))
 {
     if $run_32_bit; then
         echo probe
     fi
-    echo win32
-    echo typing-1252
     for part in $(seq 1 "$parts"); do
         echo "64 $part"
     done
+    # Last, as the 144-DPI lane takes them once its own checks are done: they
+    # hold at any DPI.
+    echo win32
+    echo typing-1252
     if $run_32_bit; then
         for part in $(seq 1 "$parts"); do
             echo "32 $part"
@@ -213,6 +216,19 @@ $run_32_bit || echo "== 32-bit end-to-end run skipped: $why_no_32_bit"
 take_work() {
     # shellcheck disable=SC2016 # $1 is the list, expanded by the inner shell
     flock "$work_dir/work.lock" sh -c 'head -n 1 "$1"; sed -i 1d "$1"' take_work "$work_dir/work"
+}
+
+# The same for the first item that is one of the given ones.
+take_work_of() { # ITEM...
+    # shellcheck disable=SC2016 # $1 is the list, expanded by the inner shell
+    flock "$work_dir/work.lock" sh -c '
+        list=$1; shift
+        for item in "$@"; do
+            line=$(grep -n -m 1 -x -F "$item" "$list") || continue
+            sed -i "${line%%:*}d" "$list"
+            echo "$item"
+            exit 0
+        done' take_work_of "$work_dir/work" "$@"
 }
 
 # Runs one test program. Its output, without the lines of passing checks
@@ -345,14 +361,15 @@ lane() { # LANE
     trap vantrel_stop_wine EXIT
     wineserver -k >/dev/null 2>&1 || true # one that an ended run left behind
     wineserver -p
+    local next=take_work
     if [ "$1" = dpi ]; then
         run dpi "Window checks at 144 DPI (LogPixels 144)" \
             "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" \
             --expect-dpi=144 \
             --gtest_filter='WindowTest.*:HighDpiTest.*' --gtest_color=no
-        return
+        next="take_work_of win32 typing-1252"
     fi
-    while item=$(take_work) && [ -n "$item" ]; do
+    while item=$($next) && [ -n "$item" ]; do
         case "$item" in
             probe) probe_32_bit ;;
             win32)

@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "driver/CrossProcess.h"
-#include "driver/VantrelTest.h"
+#include "driver/OpenedWindowTest.h"
+#include "ports/ControlIds.h"
 #include "win32/common/UniqueHandles.h"
 
 namespace e2e {
@@ -35,7 +36,7 @@ int messageFontLineHeight() {
     return text.tmHeight;
 }
 
-using HighDpiTest = VantrelTest;
+using HighDpiTest = OpenedWindowTest;
 
 // A list's items are as high as a line of its font: a font made for 96 DPI
 // and not scaled, or scaled twice, shows here.

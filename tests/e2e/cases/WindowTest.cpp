@@ -5,15 +5,15 @@
 
 #include "driver/CrossProcess.h"
 #include "driver/ExpectedLayout.h"
+#include "driver/OpenedWindowTest.h"
 #include "driver/Units.h"
-#include "driver/VantrelTest.h"
 
 namespace e2e {
 namespace {
 
 using namespace vantrel;
 
-using WindowTest = VantrelTest;
+using WindowTest = OpenedWindowTest;
 
 TEST_F(WindowTest, HasItsCaptionAndAFixedFrameWithoutMinimizeOrMaximize) {
     EXPECT_EQ(windowText(window().handle()), L"Vantrel");

@@ -65,6 +65,10 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
     const UniqueHandle thread(started.hThread);
     processId_ = started.dwProcessId;
 
+    // The program shows its window before it first waits for input: once it
+    // idles, one search finds the window (searching all along costs Wine's
+    // server as much as the start itself).
+    WaitForInputIdle(process_.get(), static_cast<DWORD>(kPatience.count()));
     const bool shown = pumpUntil([this] {
         mainWindow_ = findProcessWindow(processId_, kMainWindowClass);
         return mainWindow_ != nullptr && IsWindowVisible(mainWindow_);
