@@ -24,9 +24,13 @@ double nowMicroseconds() {
     return static_cast<double>(counter.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
 }
 
+// Handles what was posted, between the timed loops. The stand-in console is
+// visible, as the typer types only into one the user can see: its paint
+// message comes again until it is handled.
 void drainQueue() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
     }
 }
 
