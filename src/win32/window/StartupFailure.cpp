@@ -19,12 +19,22 @@ std::wstring errorText(DWORD error) {
     return text;
 }
 
+// Without the C library's formatting, which would add about 14 KB to the program.
+std::wstring decimal(DWORD value) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
 }  // namespace
 
 std::wstring startupFailureText(DWORD error) {
     std::wstring text = L"Vantrel 无法启动\r\n\r\n";
     text += errorText(error);
-    text += L" (" + std::to_wstring(error) + L")";
+    text += L" (" + decimal(error) + L")";
     return text;
 }
 
