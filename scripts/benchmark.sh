@@ -77,10 +77,14 @@ echo "DLLs imported, x64:         $(imports x86_64-w64-mingw32-objdump "$release
 echo "DLLs imported, x86:         $(imports i686-w64-mingw32-objdump "$release/x86/vantrel.exe")"
 echo "Start-up to window shown (medians of $runs alternating starts):"
 echo "  vantrel.exe ${vantrel_ms} ms, bare-form ${bare_ms} ms, minimal-window ${minimal_ms} ms"
-echo "  vs bare-form:      ${bare_startup_ratio}× (goal ≤ 1.05×: $(verdict "$bare_startup_ratio" 1.05);" \
-    "ratio of the medians $(ratio "$vantrel_ms" "$bare_ms")×)"
-echo "  vs minimal-window: ${minimal_startup_ratio}× (goal ≤ 1.2×: $(verdict "$minimal_startup_ratio" 1.2);" \
-    "ratio of the medians $(ratio "$vantrel_ms" "$minimal_ms")×)"
+# The goals judge the ratio of the medians; the median of the ratios within
+# each round, which other work on the machine sways less, stands beside it.
+startup_vs_bare=$(ratio "$vantrel_ms" "$bare_ms")
+startup_vs_minimal=$(ratio "$vantrel_ms" "$minimal_ms")
+echo "  vs bare-form:      ${startup_vs_bare}× (goal ≤ 1.05×: $(verdict "$startup_vs_bare" 1.05);" \
+    "median of the rounds' ratios ${bare_startup_ratio}×)"
+echo "  vs minimal-window: ${startup_vs_minimal}× (goal ≤ 1.2×: $(verdict "$startup_vs_minimal" 1.2);" \
+    "median of the rounds' ratios ${minimal_startup_ratio}×)"
 echo "Peak working set at idle:"
 echo "  vantrel.exe ${vantrel_kib} KiB, bare-form ${bare_kib} KiB, minimal-window ${minimal_kib} KiB"
 echo "  vs bare-form:      ${bare_memory_ratio}× (goal ≤ 1.05×: $(verdict "$bare_memory_ratio" 1.05))"
