@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "app/WindowLayout.h"
 #include "win32/common/MessageFont.h"
 #include "win32/common/RectSize.h"
 #include "win32/common/SystemFunction.h"

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "app/Form.h"
-#include "app/WindowLayout.h"
 #include "ports/Platform.h"
 #include "ports/View.h"
 #include "win32/common/UniqueHandles.h"
