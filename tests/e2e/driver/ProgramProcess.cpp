@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "driver/MessagePump.h"
+#include "driver/Units.h"
 
 namespace e2e {
 namespace {
@@ -29,12 +30,8 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::runtime_error startFailure(const std::wstring& exePath, const char* what) {
-    std::string path;
-    for (const wchar_t c : exePath) {
-        path.push_back(c < 128 ? static_cast<char>(c) : '?');
-    }
-    return std::runtime_error(std::string(what) + ": " + path);
+std::runtime_error startFailure(const std::wstring& exePath, const std::string& what) {
+    return std::runtime_error(what + ": " + utf8(exePath));
 }
 
 }  // namespace
@@ -59,7 +56,9 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
     const wchar_t* directory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory, &startup, &started)) {
-        throw startFailure(exePath, "could not start vantrel.exe");
+        const DWORD error = GetLastError();
+        throw startFailure(exePath, "could not start vantrel.exe (Windows error " +
+                                        std::to_string(error) + ")");
     }
     process_.reset(started.hProcess);
     const UniqueHandle thread(started.hThread);
