@@ -1,22 +1,20 @@
 #include "actions/ComposedLines.h"
 
+#include "text/AsciiText.h"
+
 namespace vantrel {
 namespace {
 
 constexpr std::u16string_view kRootShellOpening = u"adb shell \"su -c '";
 constexpr std::u16string_view kRootShellClosing = u"'\"";
 
-std::u16string decimal(int value) {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + value % 10));
-        value /= 10;
-    } while (value > 0);
-    return digits;
+// The clock's fields are never negative.
+std::u16string digitsOf(int value) {
+    return decimal(static_cast<unsigned>(value));
 }
 
 std::u16string twoDigits(int value) {
-    std::u16string text = decimal(value);
+    std::u16string text = digitsOf(value);
     if (text.size() < 2) {
         text.insert(text.begin(), u'0');
     }
@@ -42,7 +40,7 @@ std::u16string clockSyncLine(const LocalTime& time) {
     line += twoDigits(time.day);
     line += twoDigits(time.hour);
     line += twoDigits(time.minute);
-    line += decimal(time.year);
+    line += digitsOf(time.year);
     line += u".";
     line += twoDigits(time.second);
     line += u" set";

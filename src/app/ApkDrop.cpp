@@ -1,6 +1,6 @@
 #include "app/ApkDrop.h"
 
-#include <algorithm>
+#include "text/AsciiText.h"
 
 namespace vantrel {
 namespace {
@@ -9,14 +9,8 @@ constexpr std::u16string_view kApkSuffix = u".apk";
 // A blank splits the argument; the others are cmd's operators and escapes.
 constexpr std::u16string_view kCharactersThatNeedQuotes = u" &|<>^(),;=";
 
-char16_t asciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
 bool endsWithApk(std::u16string_view path) {
-    return path.size() > kApkSuffix.size() &&
-           std::ranges::equal(path.substr(path.size() - kApkSuffix.size()), kApkSuffix,
-                              [](char16_t a, char16_t b) { return asciiLower(a) == b; });
+    return path.size() > kApkSuffix.size() && endsWithIgnoringAsciiCase(path, kApkSuffix);
 }
 
 std::u16string asOneArgument(const std::u16string& path) {
