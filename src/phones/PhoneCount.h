@@ -1,0 +1,28 @@
+#pragma once
+
+#include <span>
+
+#include "ports/UsbDevices.h"
+
+namespace vantrel {
+
+// Attached phones by what the PC can do with them. One phone is one device
+// node, however many interfaces it has.
+struct PhoneCounts {
+    unsigned adb = 0;
+    unsigned fastboot = 0;
+    unsigned withoutDriver = 0;  // a phone whose ADB or fastboot driver is not installed
+
+    bool operator==(const PhoneCounts&) const = default;
+};
+
+// Counts the phones among the device nodes:
+// - a node with an Android interface is a fastboot phone when its IDs name
+//   the fastboot protocol (Class_ff&SubClass_42&Prot_03), else an ADB phone;
+// - a node without one is a phone without a driver when its IDs name the
+//   ADB or the fastboot protocol and its driver does not work: it reports a
+//   problem, has a problem code, or has no driver key.
+// IDs are compared without regard to case, and a node listed twice counts once.
+PhoneCounts countPhones(std::span<const UsbDeviceNode> nodes);
+
+}  // namespace vantrel

@@ -1,0 +1,88 @@
+#include "phones/PhoneStatusText.h"
+
+#include "text/AsciiText.h"
+
+namespace vantrel {
+namespace {
+
+constexpr std::u16string_view kLineBreak = u"\r\n";
+
+constexpr std::u16string_view kNoPhoneAdvice =
+    u"请用数据线连接手机，并在手机的“开发者选项”里打开“USB调试”。";
+constexpr std::u16string_view kAdbAdvice =
+    u"ADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。";
+constexpr std::u16string_view kFastbootAdvice = u"Fastboot：请使用“BL模式”里的操作。";
+constexpr std::u16string_view kNoDriverAdvice =
+    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。";
+
+// "手机已连接（ADB）" for one phone, "已连接3台手机（ADB）" for more.
+std::u16string phonesInOneMode(unsigned count, std::u16string_view mode) {
+    std::u16string text = count == 1 ? u"手机已连接（" : u"已连接" + decimal(count) + u"台手机（";
+    text += mode;
+    text += u"）";
+    return text;
+}
+
+// The parts of a mix, "ADB 1台，Fastboot 1台", with the kinds that are absent left out.
+std::u16string mixedPhones(const PhoneCounts& counts) {
+    std::u16string text;
+    const auto add = [&text](unsigned count, std::u16string_view kind) {
+        if (count == 0) {
+            return;
+        }
+        if (!text.empty()) {
+            text += u"，";
+        }
+        text += kind;
+        text += decimal(count);
+        text += u"台";
+    };
+    add(counts.adb, u"ADB ");
+    add(counts.fastboot, u"Fastboot ");
+    add(counts.withoutDriver, u"无驱动 ");
+    return text;
+}
+
+}  // namespace
+
+std::u16string phoneStatusText(const PhoneCounts& counts) {
+    const unsigned kinds = (counts.adb > 0 ? 1u : 0u) + (counts.fastboot > 0 ? 1u : 0u) +
+                           (counts.withoutDriver > 0 ? 1u : 0u);
+    if (kinds == 0) {
+        return u"未检测到手机";
+    }
+    if (kinds > 1) {
+        return mixedPhones(counts);
+    }
+    if (counts.adb > 0) {
+        return phonesInOneMode(counts.adb, u"ADB");
+    }
+    if (counts.fastboot > 0) {
+        return phonesInOneMode(counts.fastboot, u"Fastboot");
+    }
+    return u"手机已连接，但没有驱动";
+}
+
+std::u16string phoneStatusDetails(const PhoneCounts& counts) {
+    std::u16string text = phoneStatusText(counts);
+    text += kLineBreak;
+    const auto advise = [&text](std::u16string_view advice) {
+        text += kLineBreak;
+        text += advice;
+    };
+    if (counts == PhoneCounts{}) {
+        advise(kNoPhoneAdvice);
+    }
+    if (counts.adb > 0) {
+        advise(kAdbAdvice);
+    }
+    if (counts.fastboot > 0) {
+        advise(kFastbootAdvice);
+    }
+    if (counts.withoutDriver > 0) {
+        advise(kNoDriverAdvice);
+    }
+    return text;
+}
+
+}  // namespace vantrel

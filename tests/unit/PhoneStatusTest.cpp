@@ -1,0 +1,109 @@
+// Which phones are attached, from the USB device nodes that Windows reports,
+// and what the status bar and its box say about them.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Fakes.h"
+#include "phones/PhoneCount.h"
+#include "phones/PhoneStatusText.h"
+
+namespace vantrel {
+namespace {
+
+using testing::utf8;
+
+const std::vector<std::u16string> kAdbIds{u"USB\\VID_18D1&PID_4EE7&MI_01",
+                                          u"USB\\Class_ff&SubClass_42&Prot_01",
+                                          u"USB\\Class_ff&SubClass_42", u"USB\\Class_ff"};
+const std::vector<std::u16string> kFastbootIds{u"USB\\VID_18D1&PID_4EE0",
+                                               u"USB\\Class_ff&SubClass_42&Prot_03"};
+
+UsbDeviceNode withDriver(std::u16string id, std::vector<std::u16string> ids) {
+    return {std::move(id), std::move(ids), true, false, 0, true};
+}
+
+UsbDeviceNode withoutInterface(std::u16string id, std::vector<std::u16string> ids) {
+    return {std::move(id), std::move(ids), false, false, 0, true};
+}
+
+TEST(PhoneCountTest, AnInterfaceMakesAPhoneItsProtocolTellsTheMode) {
+    const std::vector nodes{withDriver(u"USB\\A\\1", kAdbIds),
+                            withDriver(u"USB\\B\\2", kFastbootIds),
+                            // Any other interface of the class counts as ADB.
+                            withDriver(u"USB\\C\\3", {u"USB\\VID_1234&PID_0001"})};
+    EXPECT_EQ(countPhones(nodes), (PhoneCounts{2, 1, 0}));
+}
+
+TEST(PhoneCountTest, ProtocolIdsAreComparedWithoutRegardToCase) {
+    const std::vector nodes{withDriver(u"usb\\b\\2", {u"usb\\class_FF&subclass_42&PROT_03"})};
+    EXPECT_EQ(countPhones(nodes), (PhoneCounts{0, 1, 0}));
+}
+
+TEST(PhoneCountTest, OneNodeListedTwiceIsOnePhone) {
+    const std::vector nodes{withDriver(u"USB\\A\\1", kAdbIds), withDriver(u"usb\\a\\1", kAdbIds)};
+    EXPECT_EQ(countPhones(nodes), (PhoneCounts{1, 0, 0}));
+}
+
+TEST(PhoneCountTest, APhoneWithoutInterfaceNeedsAnySignOfAMissingDriver) {
+    UsbDeviceNode problem = withoutInterface(u"USB\\A\\1", kAdbIds);
+    problem.reportsProblem = true;
+    UsbDeviceNode problemCode = withoutInterface(u"USB\\A\\2", kFastbootIds);
+    problemCode.problemCode = 28;  // CM_PROB_FAILED_INSTALL
+    UsbDeviceNode noDriverKey = withoutInterface(u"USB\\A\\3", kAdbIds);
+    noDriverKey.hasDriverKey = false;
+    const UsbDeviceNode working = withoutInterface(u"USB\\A\\4", kAdbIds);
+    const std::vector nodes{problem, problemCode, noDriverKey, working};
+    EXPECT_EQ(countPhones(nodes), (PhoneCounts{0, 0, 3}));
+}
+
+TEST(PhoneCountTest, OtherUsbDevicesAreNoPhones) {
+    UsbDeviceNode mouse = withoutInterface(u"USB\\VID_046D&PID_C077\\5", {u"USB\\Class_03"});
+    mouse.hasDriverKey = false;
+    // A composite parent names no Android protocol, whatever its children do.
+    UsbDeviceNode composite = withoutInterface(u"USB\\VID_18D1&PID_4EE7\\6", {u"USB\\COMPOSITE"});
+    composite.reportsProblem = true;
+    const std::vector nodes{mouse, composite};
+    EXPECT_EQ(countPhones(nodes), (PhoneCounts{}));
+}
+
+struct StatusCase {
+    PhoneCounts counts;
+    std::u16string_view bar;
+};
+
+class PhoneStatusTextTest : public ::testing::TestWithParam<StatusCase> {};
+
+TEST_P(PhoneStatusTextTest, TheBarSaysHowManyPhonesInWhichMode) {
+    EXPECT_EQ(utf8(phoneStatusText(GetParam().counts)), utf8(GetParam().bar));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, PhoneStatusTextTest,
+                         ::testing::Values(StatusCase{{0, 0, 0}, u"未检测到手机"},
+                                           StatusCase{{1, 0, 0}, u"手机已连接（ADB）"},
+                                           StatusCase{{12, 0, 0}, u"已连接12台手机（ADB）"},
+                                           StatusCase{{0, 1, 0}, u"手机已连接（Fastboot）"},
+                                           StatusCase{{0, 2, 0}, u"已连接2台手机（Fastboot）"},
+                                           StatusCase{{0, 0, 1}, u"手机已连接，但没有驱动"},
+                                           StatusCase{{0, 0, 3}, u"手机已连接，但没有驱动"},
+                                           StatusCase{{1, 1, 0}, u"ADB 1台，Fastboot 1台"},
+                                           StatusCase{{2, 0, 1}, u"ADB 2台，无驱动 1台"},
+                                           StatusCase{{0, 10, 2}, u"Fastboot 10台，无驱动 2台"},
+                                           StatusCase{{1, 1, 1},
+                                                      u"ADB 1台，Fastboot 1台，无驱动 1台"}));
+
+TEST(PhoneStatusDetailsTest, TheBarsTextABlankLineThenAdviceForEachKindPresent) {
+    EXPECT_EQ(
+        utf8(phoneStatusDetails({})),
+        utf8(u"未检测到手机\r\n\r\n请用数据线连接手机，并在手机的“开发者选项”里打开“USB调试”。"));
+    EXPECT_EQ(
+        utf8(phoneStatusDetails({1, 0, 0})),
+        utf8(
+            u"手机已连接（ADB）\r\n\r\nADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。"));
+    EXPECT_EQ(utf8(phoneStatusDetails({0, 2, 1})),
+              utf8(u"Fastboot 2台，无驱动 1台\r\n\r\nFastboot：请使用“BL模式”里的操作。\r\n"
+                   u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。"));
+}
+
+}  // namespace
+}  // namespace vantrel
