@@ -1,0 +1,144 @@
+#include "win32/platform/UsbDeviceList.h"
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <regstr.h>
+
+#include <algorithm>
+#include <string_view>
+
+#include "win32/common/WideText.h"
+#include "win32/platform/DeviceProperties.h"
+#include "win32/platform/SetupApi.h"
+
+namespace vantrel::win32 {
+namespace {
+
+constexpr unsigned hexDigit(char16_t c) {
+    return c <= u'9' ? unsigned(c - u'0') : unsigned((c | 0x20) - u'a' + 10);
+}
+
+constexpr unsigned long hexNumber(std::u16string_view digits) {
+    unsigned long value = 0;
+    for (const char16_t c : digits) {
+        value = value * 16 + hexDigit(c);
+    }
+    return value;
+}
+
+// A GUID from its registry form {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}, so
+// that the core's text stays the one place that names the class.
+constexpr GUID guidFrom(std::u16string_view text) {
+    GUID guid{};
+    guid.Data1 = hexNumber(text.substr(1, 8));
+    guid.Data2 = static_cast<unsigned short>(hexNumber(text.substr(10, 4)));
+    guid.Data3 = static_cast<unsigned short>(hexNumber(text.substr(15, 4)));
+    constexpr std::size_t kByteOffsets[] = {20, 22, 25, 27, 29, 31, 33, 35};
+    for (std::size_t i = 0; i < 8; ++i) {
+        guid.Data4[i] = static_cast<unsigned char>(hexNumber(text.substr(kByteOffsets[i], 2)));
+    }
+    return guid;
+}
+
+constexpr GUID kAndroidInterfaceClass = guidFrom(kAndroidUsbInterfaceClass);
+
+SP_DEVINFO_DATA emptyDeviceData() {
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    return device;
+}
+
+// Instance ids are compared as Windows does, without regard to case.
+bool sameInstanceId(std::u16string_view a, std::u16string_view b) {
+    const std::wstring wideA = wide(a);
+    const std::wstring wideB = wide(b);
+    return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Every signal of a missing or broken driver that Windows gives; the core
+// weighs them. Under Wine only the registry-kept ones carry news.
+void readDriverState(DeviceOfSet& device, UsbDeviceNode& node) {
+    if (const auto status = device.nodeStatus(); status && (status->flags & DN_HAS_PROBLEM) != 0) {
+        node.reportsProblem = true;
+        node.problemCode = status->problem;
+    }
+    if (const auto code = device.problemCodeProperty(); code && *code != 0) {
+        node.problemCode = *code;
+    }
+    if (const auto flags = device.number(SPDRP_CONFIGFLAGS);
+        flags && (*flags & CONFIGFLAG_FAILEDINSTALL) != 0) {
+        node.reportsProblem = true;
+    }
+    const auto driver = device.strings(SPDRP_DRIVER);
+    node.hasDriverKey = driver && !driver->empty();
+}
+
+UsbDeviceNode describe(DeviceOfSet& device, std::u16string instanceId) {
+    UsbDeviceNode node;
+    node.instanceId = std::move(instanceId);
+    for (const DWORD property : {SPDRP_HARDWAREID, SPDRP_COMPATIBLEIDS}) {
+        if (auto ids = device.strings(property)) {
+            node.ids.insert(node.ids.end(), std::make_move_iterator(ids->begin()),
+                            std::make_move_iterator(ids->end()));
+        }
+    }
+    readDriverState(device, node);
+    return node;
+}
+
+UsbDeviceNode* findNode(std::vector<UsbDeviceNode>& nodes, std::u16string_view instanceId) {
+    const auto found = std::ranges::find_if(nodes, [instanceId](const UsbDeviceNode& node) {
+        return sameInstanceId(node.instanceId, instanceId);
+    });
+    return found == nodes.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+UsbDeviceQuery::UsbDeviceQuery() {
+    if (std::optional<SetupApi> loaded = loadSetupApi()) {
+        api_ = std::make_unique<const SetupApi>(std::move(*loaded));
+    }
+}
+
+UsbDeviceQuery::~UsbDeviceQuery() = default;
+
+std::optional<std::vector<UsbDeviceNode>> UsbDeviceQuery::list() const {
+    if (!api_) {
+        return std::nullopt;
+    }
+    const SetupApi& api = *api_;
+    // One set holds the USB enumerator's nodes and then the devices of the
+    // present Android interfaces, which SetupAPI adds to the nodes already
+    // there: cheaper than a second set.
+    const UniqueDeviceInfoSet set =
+        classDevices(api, nullptr, L"USB", DIGCF_ALLCLASSES | DIGCF_PRESENT);
+    if (!set || !addClassDevices(api, set.get(), &kAndroidInterfaceClass,
+                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)) {
+        return std::nullopt;
+    }
+    std::vector<UsbDeviceNode> nodes;
+    SP_DEVINFO_DATA data = emptyDeviceData();
+    for (DWORD index = 0; api.enumDeviceInfo(set.get(), index, &data); ++index) {
+        DeviceOfSet device(api, set.get(), data);
+        auto instanceId = device.instanceId();
+        if (!instanceId) {
+            continue;
+        }
+        const bool androidInterface = device.hasActiveInterface(kAndroidInterfaceClass);
+        if (UsbDeviceNode* known = findNode(nodes, *instanceId)) {
+            known->hasAndroidInterface = known->hasAndroidInterface || androidInterface;
+            continue;
+        }
+        nodes.push_back(describe(device, std::move(*instanceId)));
+        nodes.back().hasAndroidInterface = androidInterface;
+    }
+    return nodes;
+}
+
+std::optional<std::vector<UsbDeviceNode>> listUsbDevices() {
+    return UsbDeviceQuery().list();
+}
+
+}  // namespace vantrel::win32
