@@ -8,7 +8,10 @@
 #     The start-up ratios are medians of the ratios within each round, which
 #     other work on the machine sways less than the ratio of the medians;
 #   - the cost of typing an 80-character line against a bare loop of the same
-#     81 posts (bench/typing-bench.exe).
+#     81 posts (bench/typing-bench.exe);
+#   - the time of one listing of the USB devices with 20 device nodes present
+#     (fakes that bench/usb-fakes.exe makes in the Wine prefix for the run),
+#     one-off and with SetupAPI kept loaded (bench/usb-listing.exe).
 # Only the 64-bit programs run: Wine here runs no 32-bit programs.
 # Usage: scripts/benchmark.sh   (VANTREL_BENCH_RUNS sets the starts a program, default 15)
 set -euo pipefail
@@ -20,7 +23,8 @@ runs="${VANTREL_BENCH_RUNS:-15}"
 
 package=$(bash scripts/package.sh | tail -n 1)
 release="${package%.zip}"
-cmake --build --preset windows-x64 --target bare-form minimal-window startup-probe typing-bench >/dev/null
+cmake --build --preset windows-x64 --target bare-form minimal-window startup-probe typing-bench \
+    usb-listing usb-fakes >/dev/null
 bench="$vantrel_win64_dir/bench"
 
 # DLLs that every Windows from 7 on has in its system folder.
@@ -62,6 +66,8 @@ read -r vantrel_ms vantrel_kib _ bare_ms bare_kib bare_startup_ratio minimal_ms 
     minimal_startup_ratio <<<"$(echo $startup | tr -d '\r')"
 typing=$("$VANTREL_WINE" "$bench/typing-bench.exe")
 read -r typed_us posts_us typing_ratio <<<"$(echo $typing | tr -d '\r')"
+usb_listing=$("$VANTREL_WINE" "$bench/usb-fakes.exe" "$(windows_path "$bench/usb-listing.exe")")
+read -r usb_nodes once_ms once_slowest_ms kept_ms kept_slowest_ms <<<"$(echo $usb_listing | tr -d '\r')"
 
 size_x64=$(stat -c %s "$release/x64/vantrel.exe")
 size_x86=$(stat -c %s "$release/x86/vantrel.exe")
@@ -91,3 +97,6 @@ echo "  vs bare-form:      ${bare_memory_ratio}× (goal ≤ 1.05×: $(verdict "$
 echo "  vs minimal-window: ${minimal_memory_ratio}×"
 echo "Typing an 80-character line: ${typed_us} µs vs ${posts_us} µs for 81 bare posts = ${typing_ratio}× (goal ≤ 1.1×: $(
     verdict "$typing_ratio" 1.1))"
+echo "Listing the USB devices, $usb_nodes device nodes (medians, slowest in brackets; goal well under 20 ms):"
+echo "  one-off, SetupAPI loaded for it: ${once_ms} ms (${once_slowest_ms} ms)"
+echo "  SetupAPI kept loaded:            ${kept_ms} ms (${kept_slowest_ms} ms)"
