@@ -1,8 +1,8 @@
 // The yardstick for vantrel.exe's own start-up: the same main window built the
 // most direct way. Same frame, hidden owner, eleven controls with their texts
-// and lists, menu bar (with the coming menu 设备), message font, manifest and
-// common controls; each control made once at its final rectangle for the
-// system's DPI, nothing measured or moved afterwards.
+// and lists, status bar, menu bar, message font, manifest and common
+// controls; each control made once at its final rectangle for the system's
+// DPI, and the frame grown once by the status bar's height.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -100,13 +100,17 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         PostQuitMessage(0);
         return 0;
     }
+    if (message == WM_SIZE) {
+        SendMessageW(GetDlgItem(window, 141), WM_SIZE, 0, 0);  // the status bar follows
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
     WNDCLASSEXW owner{};
@@ -163,6 +167,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
     }
     SendMessageW(GetDlgItem(window, 121), EM_SETLIMITTEXT, 0, 0);  // no length limit
+    const HWND statusBar =
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(141)), instance, nullptr);
+    int rightEdges[] = {-1};
+    SendMessageW(statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
+    SendMessageW(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    SendMessageW(statusBar, WM_SIZE, 0, 0);
+    RECT bar;
+    GetWindowRect(statusBar, &bar);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + bar.bottom - bar.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "actions/ConsoleTyper.h"
+#include "actions/TypeIntoConsole.h"
 #include "win32/platform/Win32Platform.h"
 
 namespace {
@@ -53,7 +53,6 @@ int wmain() {
                         10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
 
     vantrel::win32::Win32Platform platform;
-    vantrel::ConsoleTyper typer(platform);
     const std::u16string line(80, u'x');
 
     std::vector<double> typed;
@@ -61,7 +60,7 @@ int wmain() {
     for (int sample = 0; sample < kSamples; ++sample) {
         double start = nowMicroseconds();
         for (int i = 0; i < kLinesPerSample; ++i) {
-            typer.TypeIntoConsole(line);
+            vantrel::TypeIntoConsole(platform, line);
         }
         typed.push_back((nowMicroseconds() - start) / kLinesPerSample);
         drainQueue();

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <variant>
 
+#include "actions/ImageCheck.h"
+
 namespace vantrel {
 
 // Clear Text1 and type a constant line.
@@ -25,12 +27,15 @@ struct PromptedLine {
     bool typePrefixWhenCancelled = false;
 };
 
-// Clear Text1, ask for confirmation, test a work-folder file, then type or show one error box.
+// Clear Text1, ask for confirmation, test a work-folder file, then type or
+// show one error box. A file whose start is not what the line sends is
+// typed only when the user insists.
 struct GuardedFileAction {
     std::u16string_view instruction;
     std::u16string_view file;
     std::u16string_view line;
     std::u16string_view error;
+    ExpectedImage expected;
 };
 
 // Copy a phone partition to a file on the phone with dd: a line composed of two answers.
@@ -67,9 +72,6 @@ using Action = std::variant<FixedLine, LineThenStatus, PromptedLine, GuardedFile
                             FirmwareExtraction, ClockSync, Transfer, ApkInstall, OpenConsole,
                             AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
 
-inline constexpr std::u16string_view kPromptTitle = u"提醒";
-inline constexpr std::u16string_view kConfirmTitle = u"提示";
-inline constexpr std::u16string_view kErrorTitle = u"错误提示";
 inline constexpr std::u16string_view kTransferStatus = u"传输中勿关黑窗口。";
 
 }  // namespace vantrel

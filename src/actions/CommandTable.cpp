@@ -14,9 +14,7 @@ namespace {
 constexpr std::u16string_view kWirelessPrompt =
     u"请输入安卓设备的IP地址和端口号，:号前面为IP地址，后面为端口号，需要安卓设备开启无线调试。";
 constexpr std::u16string_view kKeyPrompt =
-    u"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音量加键24、音量减键25，更多按"
-    u"键值请"
-    u"到显示键值里面查询。";
+    u"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音量加键24、音量减键25，更多按键值请到显示键值里面查询。";
 constexpr std::u16string_view kUninstallPrompt = u"请输入要卸载的包名。";
 constexpr std::u16string_view kPushSourcePrompt =
     u"请输入电脑上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。";
@@ -66,24 +64,25 @@ constexpr std::array kCommands{
            GuardedFileAction{
                u"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接",
                u"C:\\ADB\\update.zip", u"adb sideload C:\\ADB\\update.zip",
-               u"请确定单击了是,并且C:\\ADB\\update.zip文件存在"}),
+               u"请确定单击了是,并且C:\\ADB\\update.zip文件存在", ExpectedImage::FlashPackage}),
     bootloader("listFastbootDevices", u"寻找Fastboot", FixedLine{u"fastboot devices"}),
-    bootloader("flashRecovery", u"刷Recovery",
-               GuardedFileAction{
-                   u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
-                   u"C:\\ADB\\recovery.img", u"fastboot flash recovery C:\\ADB\\recovery.img",
-                   u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在"}),
+    bootloader(
+        "flashRecovery", u"刷Recovery",
+        GuardedFileAction{
+            u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
+            u"C:\\ADB\\recovery.img", u"fastboot flash recovery C:\\ADB\\recovery.img",
+            u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在", ExpectedImage::RecoveryImage}),
     bootloader("rebootFromBootloader", u"重启", FixedLine{u"fastboot reboot"}),
     bootloader("flashSystem", u"刷入System",
                GuardedFileAction{
                    u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
                    u"C:\\ADB\\system.img", u"fastboot flash system -S 100M C:\\ADB\\system.img",
-                   u"请确定单击了是,并且C:\\ADB\\system.img文件存在"}),
-    bootloader(
-        "flashBoot", u"刷入Boot",
-        GuardedFileAction{u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-                          u"C:\\ADB\\boot.img", u"fastboot flash boot C:\\ADB\\boot.img",
-                          u"请确定单击了是,并且C:\\ADB\\boot.img文件存在"}),
+                   u"请确定单击了是,并且C:\\ADB\\system.img文件存在", ExpectedImage::SystemImage}),
+    bootloader("flashBoot", u"刷入Boot",
+               GuardedFileAction{
+                   u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+                   u"C:\\ADB\\boot.img", u"fastboot flash boot C:\\ADB\\boot.img",
+                   u"请确定单击了是,并且C:\\ADB\\boot.img文件存在", ExpectedImage::BootImage}),
     bootloader("unlockBootloader", u"OEM解锁", FixedLine{u"fastboot oem unlock"}),
     transfer("pushToPhone", u"从电脑到手机",
              Transfer{u"adb push ", kPushSourcePrompt, u"C:\\ADB\\adbjz.doc",

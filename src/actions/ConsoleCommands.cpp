@@ -12,12 +12,19 @@ bool markerPresent(Platform& platform) {
 }
 
 void startConsoleOrSayWhy(Session& session) {
-    if (!session.platform.startConsole()) {
+    if (!session.platform.startConsole(consoleFolder(session.platform))) {
         session.view.setStatusText(std::u16string(kConsoleStartFailedStatus));
     }
 }
 
 }  // namespace
+
+std::optional<std::u16string_view> consoleFolder(Platform& platform) {
+    if (platform.isDirectory(kConsoleFolder)) {
+        return kConsoleFolder;
+    }
+    return std::nullopt;
+}
 
 void openConsoleIfAutoStart(Session& session) {
     if (markerPresent(session.platform)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "actions/Session.h"
@@ -9,10 +10,17 @@ namespace vantrel {
 // Present means: open a console when the program starts.
 inline constexpr std::u16string_view kWorkFolder = u"C:\\adb";
 inline constexpr std::u16string_view kAutoStartMarker = u"C:\\adb\\qd";
+// Where the consoles that the program opens start, so that adb and fastboot
+// kept there are found.
+inline constexpr std::u16string_view kConsoleFolder = u"C:\\ADB";
 
 inline constexpr std::u16string_view kConsoleStartFailedStatus = u"无法打开cmd窗口";
 inline constexpr std::u16string_view kMarkerNotMadeStatus = u"无法设置自动进入cmd";
 inline constexpr std::u16string_view kMarkerNotRemovedStatus = u"无法取消自动进入cmd";
+
+// The folder a new console starts in: the work folder when it is there,
+// else none, and the console starts in the program's own current folder.
+std::optional<std::u16string_view> consoleFolder(Platform& platform);
 
 // At start-up: opens one console when the auto-start marker is present.
 void openConsoleIfAutoStart(Session& session);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "actions/ActionKinds.h"
+#include "actions/BoxTitles.h"
 #include "actions/DeviceAnswers.h"
 #include "actions/TypeLine.h"
 
@@ -10,8 +10,7 @@ namespace vantrel {
 namespace {
 
 constexpr std::u16string_view kSerialPrompt =
-    u"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。"
-    u"之后的adb和fastboot命令只对这台设备执行。";
+    u"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。之后的adb和fastboot命令只对这台设备执行。";
 constexpr std::u16string_view kSetSerialLine = u"set ANDROID_SERIAL=";
 constexpr std::u16string_view kDeviceChosenStatus = u"已指定设备";
 constexpr std::u16string_view kDeviceClearedStatus = u"已取消指定设备";

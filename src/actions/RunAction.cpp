@@ -1,7 +1,10 @@
 #include "actions/RunAction.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "actions/BoxTitles.h"
 #include "actions/ComposedLines.h"
 #include "actions/ConsoleCommands.h"
 #include "actions/DeviceCommands.h"
@@ -11,18 +14,10 @@ namespace vantrel {
 namespace {
 
 constexpr std::u16string_view kPartitionPrompt =
-    u"需要设备获取root权限，并授权ADBroot权限，请输入手机上固件分区的位置，请用root权限，并用shell"
-    u"到/"
-    u"fstab文件里面查询里面查询，最后路径如果要提取recovery分区，请填recovery，如果要提取boot分区，"
-    u"请填"
-    u"boot，如果要提取system分区，请填system，以此类推。";
+    u"需要设备获取root权限，并授权ADBroot权限，请输入手机上固件分区的位置，请用root权限，并用shell到/fstab文件里面查询里面查询，最后路径如果要提取recovery分区，请填recovery，如果要提取boot分区，请填boot，如果要提取system分区，请填system，以此类推。";
 constexpr std::u16string_view kPartitionDefault = u"/dev/block/platform/sdio_emmc/by-name/recovery";
 constexpr std::u16string_view kTargetPrompt =
-    u"请输入要保存在手机上的文件路径，默认/"
-    u"sdcard目录下，如果你提取的是recovery分区，则最后文件名称为"
-    u"recovery.img，如果你提取的是boot分区，则最后文件名称为boot."
-    u"img，如果你提取的是system分区，则最后"
-    u"文件名称为system.img，以此类推。";
+    u"请输入要保存在手机上的文件路径，默认/sdcard目录下，如果你提取的是recovery分区，则最后文件名称为recovery.img，如果你提取的是boot分区，则最后文件名称为boot.img，如果你提取的是system分区，则最后文件名称为system.img，以此类推。";
 constexpr std::u16string_view kTargetDefault = u"/sdcard/recovery.img";
 constexpr std::u16string_view kInstallPrefix = u"adb install ";
 
@@ -61,13 +56,28 @@ void runPromptedLine(Session& session, const PromptedLine& action) {
 void runGuardedFileAction(Session& session, const GuardedFileAction& action) {
     clearStatus(session);
     const bool confirmed = session.view.messageBox(action.instruction, BoxKind::Confirmation,
-                                                   kConfirmTitle) == BoxAnswer::Yes;
+                                                   kHintTitle) == BoxAnswer::Yes;
     const bool filePresent = session.platform.entryKind(action.file) == EntryKind::OrdinaryFile;
-    if (confirmed && filePresent) {
-        typeLine(session, action.line);
+    if (!confirmed || !filePresent) {
+        session.view.messageBox(action.error, BoxKind::Error, kErrorTitle);
         return;
     }
-    session.view.messageBox(action.error, BoxKind::Error, kErrorTitle);
+    // A download named boot.img may be a zip or another partition's image:
+    // flashed as it is, it leaves a phone that no longer starts.
+    const std::optional<std::vector<std::uint8_t>> fileStart =
+        session.platform.readFileStart(action.file, kImageCheckBytes);
+    if (!fileStart) {
+        session.view.messageBox(std::u16string(kUnreadablePrefix) + std::u16string(action.file),
+                                BoxKind::Failure, kErrorTitle);
+        return;
+    }
+    if (const std::optional<std::u16string_view> warning =
+            imageWarning(action.expected, *fileStart);
+        warning &&
+        session.view.messageBox(*warning, BoxKind::Warning, kWarningTitle) != BoxAnswer::Yes) {
+        return;
+    }
+    typeLine(session, action.line);
 }
 
 void runFirmwareExtraction(Session& session) {

@@ -2,21 +2,18 @@
 
 #include <string>
 
-#include "actions/ConsoleTyper.h"
 #include "ports/Platform.h"
 #include "ports/View.h"
 
 namespace vantrel {
 
-// What every command works with: the operating system, the window, the
-// window's typing variables, and what the user chose earlier in this run.
+// What every command works with: the operating system, the window, and what
+// the user chose earlier in this run.
 struct Session {
-    Session(Platform& platformPort, View& viewPort)
-        : platform(platformPort), view(viewPort), typer(platformPort) {}
+    Session(Platform& platformPort, View& viewPort) : platform(platformPort), view(viewPort) {}
 
     Platform& platform;
     View& view;
-    ConsoleTyper typer;
     // The device serial chosen last in this run: the next device prompt's default.
     std::u16string chosenDevice;
 };

@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include "actions/BoxTitles.h"
+#include "actions/ConsoleCommands.h"
+#include "actions/TypeIntoConsole.h"
+
 namespace vantrel {
 namespace {
 
@@ -18,18 +22,36 @@ std::u16string_view whyNotTyped(TypingOutcome outcome) {
     return kInterruptedStatus;
 }
 
+// The terminal's consoles cannot be typed into; a classic one is one click away.
+void offerConsoleBesideTerminal(Session& session, FailureNotice notice) {
+    if (session.view.messageBox(kTerminalQuestion, BoxKind::Question, kHintTitle) !=
+        BoxAnswer::Yes) {
+        return;
+    }
+    if (notice == FailureNotice::InStatusBox) {
+        openConsole(session);
+    } else if (!session.platform.startConsole(consoleFolder(session.platform))) {
+        session.view.messageBox(kConsoleStartFailedStatus, BoxKind::Notice, kHintTitle);
+    }
+}
+
 }  // namespace
 
 bool typeLine(Session& session, std::u16string_view line, FailureNotice notice) {
-    const TypingOutcome outcome = session.typer.TypeIntoConsole(line);
+    const TypingOutcome outcome = TypeIntoConsole(session.platform, line);
     if (outcome == TypingOutcome::Typed) {
         return true;
     }
+    const bool besideTerminal =
+        outcome == TypingOutcome::NoConsole && session.platform.terminalWindowShown();
     const std::u16string_view reason = whyNotTyped(outcome);
-    if (notice == FailureNotice::InMessageBox) {
-        session.view.messageBox(reason, BoxKind::Notice, kNoticeTitle);
-    } else {
+    if (notice == FailureNotice::InStatusBox) {
         session.view.setStatusText(std::u16string(reason));
+    } else if (!besideTerminal) {
+        session.view.messageBox(reason, BoxKind::Notice, kHintTitle);
+    }
+    if (besideTerminal) {
+        offerConsoleBesideTerminal(session, notice);
     }
     return false;
 }

@@ -1,20 +1,22 @@
 #include "app/Form.h"
 
+#include <algorithm>
+
 #include "actions/CommandTable.h"
 #include "actions/ConsoleCommands.h"
 #include "actions/RunAction.h"
 #include "app/ApkDrop.h"
 #include "app/WindowLayout.h"
+#include "phones/PhoneStatusText.h"
 
 namespace vantrel {
 namespace {
 
-constexpr int kModeCount = 4;
-
 // The options in row order, wrapping around: Down and Right go on, Up and Left back.
 Mode neighbour(Mode mode, ArrowKey key) {
-    const int step = key == ArrowKey::Down || key == ArrowKey::Right ? 1 : kModeCount - 1;
-    return static_cast<Mode>((static_cast<int>(mode) + step) % kModeCount);
+    const std::size_t step =
+        key == ArrowKey::Down || key == ArrowKey::Right ? 1 : kModes.size() - 1;
+    return kModes[(static_cast<std::size_t>(mode) + step) % kModes.size()];
 }
 
 }  // namespace
@@ -36,6 +38,10 @@ void Form::clicked(int id) {
     }
     if (id == kStartButton) {
         startClicked();
+        return;
+    }
+    if (id == kPhoneStatusBar) {
+        showPhoneDetails();
         return;
     }
     if (const Command* command = commandForControl(static_cast<ControlId>(id))) {
@@ -85,6 +91,22 @@ void Form::filesDropped(std::span<const std::u16string> paths) {
     session_.view.setStatusText(*apk);
 }
 
+void Form::phonesCounted(const PhoneCounts& counts) {
+    session_.view.setPhoneStatus(phoneStatusText(counts));
+    phoneDetails_ = phoneStatusDetails(counts);
+}
+
+void Form::phoneDetectionFailed() {
+    session_.view.setPhoneStatus(std::u16string(kPhoneDetectionFailedText));
+    phoneDetails_ = kPhoneDetectionFailedText;
+}
+
+void Form::showPhoneDetails() {
+    if (phoneDetails_) {
+        session_.view.messageBox(*phoneDetails_, BoxKind::Information, kPhoneStatusTitle);
+    }
+}
+
 void Form::chooseMode(Mode mode) {
     session_.view.selectMode(mode);
     session_.view.setStatusText(u"");
@@ -97,12 +119,9 @@ void Form::startClicked() {
 }
 
 Mode Form::selectedMode() const {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        if (session_.view.isSelected(static_cast<Mode>(mode))) {
-            return static_cast<Mode>(mode);
-        }
-    }
-    return Mode::Normal;
+    const auto selected =
+        std::ranges::find_if(kModes, [this](Mode mode) { return session_.view.isSelected(mode); });
+    return selected != kModes.end() ? *selected : Mode::Normal;
 }
 
 }  // namespace vantrel

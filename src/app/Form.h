@@ -5,6 +5,7 @@
 #include <string>
 
 #include "actions/Session.h"
+#include "phones/PhoneCount.h"
 #include "ports/ControlIds.h"
 
 namespace vantrel {
@@ -38,14 +39,21 @@ class Form {
     std::optional<ControlId> focusInsteadOnReactivation(int hadFocus) const;
     // Files dropped onto the window, with their full paths.
     void filesDropped(std::span<const std::u16string> paths);
+    // What Windows reports of the attached phones, counted; the status bar shows it.
+    void phonesCounted(const PhoneCounts& counts);
+    // Windows could not be asked which devices are attached.
+    void phoneDetectionFailed();
 
   private:
     // Selecting a mode counts as a click on its option button: Text1 empties.
     void chooseMode(Mode mode);
     void startClicked();
     Mode selectedMode() const;
+    void showPhoneDetails();
 
     Session session_;
+    // What a click on the status bar shows; nothing before the first detection.
+    std::optional<std::u16string> phoneDetails_;
 };
 
 }  // namespace vantrel

@@ -22,10 +22,18 @@ constexpr std::array kControls{
                       u"BL模式",
                       {120, 720, 975, 375},
                       WhenSelected},
-    ControlDefinition{
-        "Combo1", kNormalActionList, ComboBox, u"手机重启", {1200, 120, 1695, 300}, Always},
-    ControlDefinition{
-        "Combo2", kBootloaderActionList, ComboBox, u"寻找Fastboot", {1200, 720, 1695, 300}, Always},
+    ControlDefinition{"Combo1",
+                      kNormalActionList,
+                      ComboBox,
+                      u"手机重启",
+                      {1200, 120, 1695, kListFieldHeightTwips},
+                      Always},
+    ControlDefinition{"Combo2",
+                      kBootloaderActionList,
+                      ComboBox,
+                      u"寻找Fastboot",
+                      {1200, 720, 1695, kListFieldHeightTwips},
+                      Always},
     ControlDefinition{
         "Command2", kStartButton, PushButton, u"开始", {1680, 2520, 1095, 615}, Always},
     ControlDefinition{"Option4",
@@ -49,7 +57,7 @@ constexpr std::array kControls{
                       kTransferDirectionList,
                       ComboBox,
                       u"从电脑到手机",
-                      {1200, 1320, 1695, 300},
+                      {1200, 1320, 1695, kListFieldHeightTwips},
                       Always},
 };
 
@@ -111,10 +119,6 @@ constexpr std::array kLists{kNormalActionList, kBootloaderActionList, kTransferD
 
 std::span<const ControlDefinition> controlsInTabOrder() {
     return kControls;
-}
-
-const ControlDefinition& definitionOf(ControlId id) {
-    return *std::ranges::find(kControls, id, &ControlDefinition::id);
 }
 
 std::span<const std::u16string_view> listItems(ControlId list) {

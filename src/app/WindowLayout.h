@@ -48,12 +48,13 @@ struct MenuDefinition {
 };
 
 inline constexpr int kClientWidthTwips = 2955;
+// The controls' area; the status bar lies below it, across the whole width.
 inline constexpr int kClientHeightTwips = 3345;
+// The edit field of each of the three drop-down lists.
+inline constexpr int kListFieldHeightTwips = 300;
 
 // The window's controls, in tab order.
 std::span<const ControlDefinition> controlsInTabOrder();
-
-const ControlDefinition& definitionOf(ControlId id);
 
 std::span<const std::u16string_view> listItems(ControlId list);
 

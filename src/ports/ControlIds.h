@@ -17,6 +17,7 @@ enum ControlId : int {
     kOpenConsoleButton = 131,      // Command1
     kStartButton = 132,            // Command2
     kUnusedButton = 133,           // Command3
+    kPhoneStatusBar = 141,         // the status bar, which a click asks for details
 
     // Menu "显示"
     kChangeResolutionItem = 201,

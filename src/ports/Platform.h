@@ -45,10 +45,19 @@ class Platform {
     virtual std::vector<ConsoleWindow> consoleWindows() = 0;
     // Posts one WM_CHAR carrying a UTF-16 code unit.
     virtual PostResult postCharacter(WindowHandle window, char16_t codeUnit) = 0;
-    // Opens a new console window without activating it; false when none could be started.
-    virtual bool startConsole() = 0;
+    // Opens a new console window without activating it, in that folder or, with
+    // none, in the program's own current folder; false when none could be started.
+    virtual bool startConsole(std::optional<std::u16string_view> workingFolder) = 0;
+    // Whether a Windows Terminal window is shown: the consoles it hosts have no
+    // console window of their own, so nothing can be typed into them.
+    virtual bool terminalWindowShown() = 0;
 
     virtual EntryKind entryKind(std::u16string_view path) = 0;
+    // Up to maxBytes from the start of the file, never more, read while other
+    // programs may read and write it too; nothing when it cannot be read (it
+    // is locked, or access is denied). A shorter file gives all it has.
+    virtual std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view path,
+                                                                   std::size_t maxBytes) = 0;
     // Whether the path names a folder, hidden or not.
     virtual bool isDirectory(std::u16string_view path) = 0;
     // Makes one folder level; true when the folder exists afterwards.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@ inline constexpr std::u16string_view kWindowCaption = u"Vantrel";
 
 // The four modes, one option button each (Option1 to Option4).
 enum class Mode { Normal, Bootloader, Transfer, Install };
+inline constexpr std::array kModes{Mode::Normal, Mode::Bootloader, Mode::Transfer, Mode::Install};
 
 // The three drop-down lists (Combo1 to Combo3).
 enum class List { NormalActions, BootloaderActions, TransferDirections };
@@ -21,6 +23,10 @@ enum class BoxKind {
     Confirmation,  // Yes and No, information icon
     Error,         // OK and Cancel, error icon
     Notice,        // OK alone, warning icon
+    Information,   // OK alone, information icon
+    Question,      // Yes and No, question icon
+    Warning,       // Yes and No, warning icon, No as the default button
+    Failure,       // OK alone, error icon
 };
 
 enum class BoxAnswer { Ok, Cancel, Yes, No };
@@ -36,6 +42,8 @@ class View {
     virtual std::u16string listText(List list) const = 0;
     virtual std::u16string statusText() const = 0;  // Text1
     virtual void setStatusText(const std::u16string& text) = 0;
+    // The status bar under the controls, which says whether a phone is attached.
+    virtual void setPhoneStatus(const std::u16string& text) = 0;
 
     // Checks that mode's option button alone; it alone is a tab stop of the four.
     virtual void selectMode(Mode mode) = 0;

@@ -15,6 +15,7 @@
 #include "driver/DriverOptions.h"
 #include "driver/ExpectedLayout.h"
 #include "driver/ScreenshotPose.h"
+#include "driver/WorkFolder.h"
 
 namespace {
 
@@ -57,7 +58,9 @@ int wmain(int argc, wchar_t** argv) {
                                           std::wstring(files.substr(split + 1)));
         }
     }
-    // A run that ended in the middle of a check may have left the consoles unable to start.
+    // A run that ended in the middle of a check may have left the consoles
+    // unable to start, or the work folder aside.
     e2e::restoreConsolePrograms();
+    e2e::restoreWorkFolder();
     return RUN_ALL_TESTS();
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/common/AndroidUsbInterface.h"
 #include "win32/common/UniqueHandles.h"
 
 // setupapi.dll has it since Windows Vista; MinGW-w64's header lacks it.
@@ -36,9 +37,6 @@ constexpr GUID kAndroidDeviceClass = {
     0x3f966bd9, 0xfa04, 0x4ec5, {0x99, 0x1c, 0xd3, 0x26, 0x97, 0x3b, 0x51, 0x28}};
 constexpr GUID kOtherDevicesClass = {
     0x4d36e97e, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
-// The interface class that Android USB drivers register.
-constexpr GUID kAndroidInterfaceClass = {
-    0xf72fe0d4, 0xcbcb, 0x407d, {0x88, 0x14, 0x9e, 0xd6, 0x73, 0xd0, 0xdd, 0x6b}};
 constexpr std::wstring_view kDeviceClassesKey =
     L"System\\CurrentControlSet\\Control\\DeviceClasses\\{F72FE0D4-CBCB-407D-8814-9ED673D0DD6B}\\";
 
@@ -211,8 +209,8 @@ void make(const Blueprint& blueprint, const std::wstring& instanceId) {
     if (blueprint.androidInterface) {
         SP_DEVICE_INTERFACE_DATA interfaceData{};
         interfaceData.cbSize = sizeof interfaceData;
-        require(SetupDiCreateDeviceInterfaceW(set.get(), &device, &kAndroidInterfaceClass, nullptr,
-                                              0, &interfaceData),
+        require(SetupDiCreateDeviceInterfaceW(set.get(), &device, &win32::kAndroidUsbInterfaceGuid,
+                                              nullptr, 0, &interfaceData),
                 "SetupDiCreateDeviceInterfaceW");
         linkInterface(set.get(), interfaceData);
     }

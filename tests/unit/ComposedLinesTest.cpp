@@ -22,10 +22,10 @@ TEST(ClockSyncLineTest, PadsEveryOneDigitFieldButTheYear) {
 }
 
 TEST(FirmwareExtractionLineTest, BothDefaultsGiveTheRecoveryCopyLine) {
-    EXPECT_EQ(firmwareExtractionLine(u"/dev/block/platform/sdio_emmc/by-name/recovery",
-                                     u"/sdcard/recovery.img"),
-              u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery "
-              u"of=/sdcard/recovery.img'\"");
+    EXPECT_EQ(
+        firmwareExtractionLine(u"/dev/block/platform/sdio_emmc/by-name/recovery",
+                               u"/sdcard/recovery.img"),
+        u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery of=/sdcard/recovery.img'\"");
 }
 
 TEST(FirmwareExtractionLineTest, AnswersAreInsertedUnchanged) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "Fakes.h"
 
 namespace vantrel::testing {
@@ -44,6 +47,28 @@ TEST(OpenConsoleButtonTest, EveryClickOpensANewConsoleAndClearsTheStatus) {
     f.form.clicked(kOpenConsoleButton);
     EXPECT_EQ(f.platform.consoleStartCount, 2);
     EXPECT_EQ(f.view.text1, u"");
+}
+
+TEST(ConsoleFolderTest, ConsolesStartInTheWorkFolderWhenItIsAFolder) {
+    struct Case {
+        std::function<void(FakePlatform&)> arrange;
+        std::u16string folder;
+    };
+    const std::vector<Case> cases{
+        {[](FakePlatform& p) { p.setEntry(u"C:\\adb", EntryKind::Directory); }, u"C:\\ADB"},
+        {[](FakePlatform& p) { p.setHiddenFolder(u"C:\\ADB"); }, u"C:\\ADB"},
+        {[](FakePlatform& p) { p.setEntry(u"C:\\ADB", EntryKind::OrdinaryFile); }, u""},
+        {[](FakePlatform&) {}, u""},
+    };
+    for (const Case& c : cases) {
+        FormFixture f;
+        c.arrange(f.platform);
+        f.platform.setEntry(kMarker, EntryKind::OrdinaryFile);
+        f.form.start();
+        f.form.clicked(kOpenConsoleButton);
+        EXPECT_EQ(f.platform.consoleFolders, (std::vector<std::u16string>{c.folder, c.folder}))
+            << utf8(c.folder);
+    }
 }
 
 TEST(OpenConsoleButtonTest, FailedStartIsReported) {

@@ -7,8 +7,7 @@ namespace vantrel::testing {
 namespace {
 
 constexpr std::u16string_view kSerialPrompt =
-    u"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。"
-    u"之后的adb和fastboot命令只对这台设备执行。";
+    u"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。之后的adb和fastboot命令只对这台设备执行。";
 
 TEST(ChooseDeviceTest, AValidSerialIsTypedShownKeptForConsolesAndInTheCaption) {
     FormFixture f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -46,21 +48,34 @@ struct Post {
     bool operator==(const Post&) const = default;
 };
 
-// Records every platform call; answers come from fields the test sets.
+// Records every platform call; answers come from fields the test sets. Its
+// file system behaves as Windows' does: names ignore case, folders are made
+// one level at a time, and a hidden folder is still a folder.
 class FakePlatform : public Platform {
   public:
+    struct Entry {
+        bool directory = false;
+        bool hiddenOrSystem = false;
+    };
+
     // Top-level console windows, first in Z order first; one visible console by default.
     std::vector<ConsoleWindow> consoles{{0x1234, true}};
     // Fails the post with this zero-based index, when set, in this way.
     int failPostAt = -1;
     PostResult failure = PostResult::Failed;
     std::vector<Post> posts;
-    std::map<std::u16string, EntryKind> entries;
+    std::map<std::u16string, Entry> entries;
     std::vector<std::u16string> unmakeableDirectories;
     std::vector<std::u16string> unremovable;
     bool consoleStarts = true;
     int consoleStartCount = 0;
+    // The folder each console start asked for, in order; empty for none.
+    std::vector<std::u16string> consoleFolders;
     std::function<void()> onConsoleStart;
+    bool terminalShown = false;
+    // The contents of files that readFileStart reads; a file not listed cannot be read.
+    std::map<std::u16string, std::vector<std::uint8_t>> fileContents;
+    std::vector<std::size_t> readSizes;  // maxBytes of every read
     LocalTime now{2027, 3, 5, 9, 7, 3};
     int clockReadings = 0;
     std::map<std::u16string, std::u16string> environment;
@@ -76,45 +91,65 @@ class FakePlatform : public Platform {
         return PostResult::Posted;
     }
 
-    bool startConsole() override {
+    bool startConsole(std::optional<std::u16string_view> workingFolder) override {
         ++consoleStartCount;
+        consoleFolders.emplace_back(workingFolder.value_or(u""));
         if (onConsoleStart) {
             onConsoleStart();
         }
         return consoleStarts;
     }
 
+    bool terminalWindowShown() override { return terminalShown; }
+
     EntryKind entryKind(std::u16string_view path) override {
-        const auto found = entries.find(folded(path));
-        return found == entries.end() ? EntryKind::Missing : found->second;
+        const Entry* entry = find(path);
+        if (entry == nullptr) {
+            return EntryKind::Missing;
+        }
+        if (entry->hiddenOrSystem) {
+            return EntryKind::HiddenOrSystem;
+        }
+        return entry->directory ? EntryKind::Directory : EntryKind::OrdinaryFile;
+    }
+
+    std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view path,
+                                                           std::size_t maxBytes) override {
+        readSizes.push_back(maxBytes);
+        const auto found = fileContents.find(folded(path));
+        if (found == fileContents.end()) {
+            return std::nullopt;
+        }
+        const std::size_t size = std::min(maxBytes, found->second.size());
+        return std::vector<std::uint8_t>(found->second.begin(),
+                                         found->second.begin() + static_cast<std::ptrdiff_t>(size));
+    }
+
+    // An ordinary file with these contents.
+    void setFile(std::u16string_view path, std::vector<std::uint8_t> contents) {
+        setEntry(path, EntryKind::OrdinaryFile);
+        fileContents[folded(path)] = std::move(contents);
     }
 
     bool isDirectory(std::u16string_view path) override {
-        return entryKind(path) == EntryKind::Directory;
+        const Entry* entry = find(path);
+        return entry != nullptr && entry->directory;
     }
 
     bool createDirectory(std::u16string_view path) override {
-        const std::u16string key = folded(path);
-        for (const auto& refused : unmakeableDirectories) {
-            if (folded(refused) == key) {
-                return false;
-            }
+        if (contains(unmakeableDirectories, path)) {
+            return false;
         }
-        const EntryKind kind = entryKind(path);
-        if (kind == EntryKind::Missing && parentExists(path)) {
-            entries[key] = EntryKind::Directory;
+        if (find(path) == nullptr && parentExists(path)) {
+            entries[folded(path)] = {true, false};
             return true;
         }
-        return kind == EntryKind::Directory;
+        return isDirectory(path);
     }
 
-    bool removeEmptyDirectory(std::u16string_view path) override {
-        return removeIf(path, EntryKind::Directory);
-    }
+    bool removeEmptyDirectory(std::u16string_view path) override { return removeIf(path, true); }
 
-    bool deleteFile(std::u16string_view path) override {
-        return removeIf(path, EntryKind::OrdinaryFile);
-    }
+    bool deleteFile(std::u16string_view path) override { return removeIf(path, false); }
 
     LocalTime localTime() override {
         ++clockReadings;
@@ -130,7 +165,16 @@ class FakePlatform : public Platform {
         }
     }
 
-    void setEntry(std::u16string_view path, EntryKind kind) { entries[folded(path)] = kind; }
+    // HiddenOrSystem makes a hidden file; setHiddenFolder a hidden folder.
+    void setEntry(std::u16string_view path, EntryKind kind) {
+        if (kind == EntryKind::Missing) {
+            entries.erase(folded(path));
+        } else {
+            entries[folded(path)] = {kind == EntryKind::Directory,
+                                     kind == EntryKind::HiddenOrSystem};
+        }
+    }
+    void setHiddenFolder(std::u16string_view path) { entries[folded(path)] = {true, true}; }
 
     // The characters posted, without the windows they went to.
     std::u16string typed() const {
@@ -153,22 +197,32 @@ class FakePlatform : public Platform {
         return key;
     }
 
+    static bool contains(const std::vector<std::u16string>& paths, std::u16string_view path) {
+        const std::u16string key = folded(path);
+        for (const auto& listed : paths) {
+            if (folded(listed) == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const Entry* find(std::u16string_view path) const {
+        const auto found = entries.find(folded(path));
+        return found == entries.end() ? nullptr : &found->second;
+    }
+
     // One level at a time, as CreateDirectory makes them; a drive's root is always there.
     bool parentExists(std::u16string_view path) {
         const auto slash = path.rfind(u'\\');
         return slash == std::u16string_view::npos || path.substr(0, slash).ends_with(u':') ||
-               entryKind(path.substr(0, slash)) == EntryKind::Directory;
+               isDirectory(path.substr(0, slash));
     }
 
-    bool removeIf(std::u16string_view path, EntryKind expected) {
-        const std::u16string key = folded(path);
-        for (const auto& refused : unremovable) {
-            if (folded(refused) == key) {
-                return false;
-            }
-        }
-        const auto found = entries.find(key);
-        if (found == entries.end() || found->second != expected) {
+    bool removeIf(std::u16string_view path, bool directory) {
+        const auto found = entries.find(folded(path));
+        if (contains(unremovable, path) || found == entries.end() ||
+            found->second.directory != directory) {
             return false;
         }
         entries.erase(found);
@@ -196,6 +250,7 @@ class FakeView : public View {
     std::vector<std::u16string> statusWrites;
     std::optional<ControlId> focused;
     std::u16string caption{kWindowCaption};
+    std::u16string phoneStatus;
     bool shown = false;
     std::vector<Dialog> dialogs;
     std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
@@ -225,6 +280,7 @@ class FakeView : public View {
     void selectMode(Mode m) override { mode = m; }
     void focusControl(ControlId id) override { focused = id; }
     void setCaption(const std::u16string& text) override { caption = text; }
+    void setPhoneStatus(const std::u16string& text) override { phoneStatus = text; }
     void show() override { shown = true; }
 
     std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,

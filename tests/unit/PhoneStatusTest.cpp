@@ -105,5 +105,31 @@ TEST(PhoneStatusDetailsTest, TheBarsTextABlankLineThenAdviceForEachKindPresent) 
                    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。"));
 }
 
+TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
+    testing::FormFixture f;
+    f.form.clicked(kPhoneStatusBar);
+    EXPECT_TRUE(f.view.dialogs.empty()) << "nothing to tell before the first detection";
+
+    f.form.phonesCounted({1, 0, 1});
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"ADB 1台，无驱动 1台"));
+    f.form.phonesCounted({0, 0, 0});
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未检测到手机"));
+    f.form.clicked(kPhoneStatusBar);
+    ASSERT_EQ(f.view.dialogs.size(), 1u);
+    EXPECT_EQ(f.view.dialogs[0].prompt, phoneStatusDetails({}));
+    EXPECT_EQ(utf8(f.view.dialogs[0].title), utf8(u"设备状态"));
+    EXPECT_EQ(f.view.dialogs[0].box, BoxKind::Information);
+    EXPECT_TRUE(f.view.statusWrites.empty()) << "Text1 stays as it is";
+}
+
+TEST(PhoneStatusBarTest, AFailedDetectionIsSaidInTheBarAndItsBox) {
+    testing::FormFixture f;
+    f.form.phoneDetectionFailed();
+    f.form.clicked(kPhoneStatusBar);
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"无法检测手机连接"));
+    ASSERT_EQ(f.view.dialogs.size(), 1u);
+    EXPECT_EQ(f.view.dialogs[0].prompt, f.view.phoneStatus);
+}
+
 }  // namespace
 }  // namespace vantrel

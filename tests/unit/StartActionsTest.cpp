@@ -54,10 +54,9 @@ TEST(BootloaderLineTest, LinesHaveTheirExactLengths) {
     for (const auto& [item, length, guarded] : cases) {
         FormFixture f;
         f.view.boxAnswers = {BoxAnswer::Yes};
-        for (const auto* image :
-             {u"C:\\ADB\\recovery.img", u"C:\\ADB\\system.img", u"C:\\ADB\\boot.img"}) {
-            f.platform.setEntry(image, EntryKind::OrdinaryFile);
-        }
+        f.platform.setFile(u"C:\\ADB\\recovery.img", {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'});
+        f.platform.setFile(u"C:\\ADB\\boot.img", {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'});
+        f.platform.setFile(u"C:\\ADB\\system.img", {0x3A, 0xFF, 0x26, 0xED});
         f.pressStart(Mode::Bootloader, item);
         EXPECT_EQ(f.platform.posts.size(), length + 1) << utf8(item);
         EXPECT_EQ(f.view.dialogs.size(), guarded ? 1u : 0u);
@@ -107,17 +106,17 @@ TEST_P(PromptedLineTest, AnswerIsAppendedUntrimmed) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryPromptedItem, PromptedLineTest,
-    ::testing::Values(PromptCase{u"无线调试",
-                                 u"请输入安卓设备的IP地址和端口号，:"
-                                 u"号前面为IP地址，后面为端口号，需要安卓设备开启无线调试。",
-                                 u"192.168.1.200:5555", u"adb connect "},
-                      PromptCase{u"模拟按键",
-                                 u"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音"
-                                 u"量加键24、音量减键25，"
-                                 u"更多按键值请到显示键值里面查询。",
-                                 u"4", u"adb shell input keyevent "},
-                      PromptCase{u"卸载Apk", u"请输入要卸载的包名。", u"com.tencent.mm",
-                                 u"adb shell pm uninstall -k --user 0 "}));
+    ::testing::Values(
+        PromptCase{
+            u"无线调试",
+            u"请输入安卓设备的IP地址和端口号，:号前面为IP地址，后面为端口号，需要安卓设备开启无线调试。",
+            u"192.168.1.200:5555", u"adb connect "},
+        PromptCase{
+            u"模拟按键",
+            u"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音量加键24、音量减键25，更多按键值请到显示键值里面查询。",
+            u"4", u"adb shell input keyevent "},
+        PromptCase{u"卸载Apk", u"请输入要卸载的包名。", u"com.tencent.mm",
+                   u"adb shell pm uninstall -k --user 0 "}));
 
 TEST(PromptedLineTest, KeyCodeAnswerIsTypedAfterThePrefix) {
     FormFixture f;
@@ -133,6 +132,8 @@ struct GuardedCase {
     std::u16string file;
     std::u16string line;
     std::u16string error;
+    std::vector<std::uint8_t> validStart;  // a file that is what the action sends
+    std::u16string warning;                // asked before a file that is not
 };
 
 void PrintTo(const GuardedCase& c, std::ostream* os) {
@@ -145,26 +146,36 @@ const GuardedCase kSideload{
     u"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接",
     u"C:\\ADB\\update.zip",
     u"adb sideload C:\\ADB\\update.zip",
-    u"请确定单击了是,并且C:\\ADB\\update.zip文件存在"};
+    u"请确定单击了是,并且C:\\ADB\\update.zip文件存在",
+    {0x50, 0x4B, 0x03, 0x04, 0x14, 0x00},
+    u"C:\\ADB\\update.zip不是zip刷机包，手机会拒绝安装它。\r\n仍然要发送吗？"};
 const GuardedCase kRecovery{
     Mode::Bootloader,
     u"刷Recovery",
     u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
     u"C:\\ADB\\recovery.img",
     u"fastboot flash recovery C:\\ADB\\recovery.img",
-    u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在"};
-const GuardedCase kSystem{Mode::Bootloader,
-                          u"刷入System",
-                          u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-                          u"C:\\ADB\\system.img",
-                          u"fastboot flash system -S 100M C:\\ADB\\system.img",
-                          u"请确定单击了是,并且C:\\ADB\\system.img文件存在"};
-const GuardedCase kBoot{Mode::Bootloader,
-                        u"刷入Boot",
-                        u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-                        u"C:\\ADB\\boot.img",
-                        u"fastboot flash boot C:\\ADB\\boot.img",
-                        u"请确定单击了是,并且C:\\ADB\\boot.img文件存在"};
+    u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
+    {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'},
+    u"C:\\ADB\\recovery.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法进入Recovery。\r\n仍然要刷入吗？"};
+const GuardedCase kSystem{
+    Mode::Bootloader,
+    u"刷入System",
+    u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+    u"C:\\ADB\\system.img",
+    u"fastboot flash system -S 100M C:\\ADB\\system.img",
+    u"请确定单击了是,并且C:\\ADB\\system.img文件存在",
+    {0x3A, 0xFF, 0x26, 0xED, 0x01, 0x00},
+    u"C:\\ADB\\system.img不是Android系统镜像（不是sparse、ext4或EROFS格式），刷入后手机可能无法开机。\r\n仍然要刷入吗？"};
+const GuardedCase kBoot{
+    Mode::Bootloader,
+    u"刷入Boot",
+    u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+    u"C:\\ADB\\boot.img",
+    u"fastboot flash boot C:\\ADB\\boot.img",
+    u"请确定单击了是,并且C:\\ADB\\boot.img文件存在",
+    {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!', 0x00},
+    u"C:\\ADB\\boot.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法开机。\r\n仍然要刷入吗？"};
 
 class GuardedFileActionTest
     : public ::testing::TestWithParam<std::tuple<GuardedCase, BoxAnswer, EntryKind>> {};
@@ -173,7 +184,11 @@ TEST_P(GuardedFileActionTest, TypesOnlyOnYesWithAnOrdinaryFileElseShowsOneErrorB
     const auto& [action, answer, fileKind] = GetParam();
     FormFixture f;
     f.view.text1 = kStale;
-    f.platform.setEntry(action.file, fileKind);
+    if (fileKind == EntryKind::OrdinaryFile) {
+        f.platform.setFile(action.file, action.validStart);
+    } else {
+        f.platform.setEntry(action.file, fileKind);
+    }
     f.view.boxAnswers = {answer, BoxAnswer::Cancel};
     f.pressStart(action.mode, action.item);
 
@@ -205,6 +220,60 @@ INSTANTIATE_TEST_SUITE_P(
                        ::testing::Values(BoxAnswer::Yes, BoxAnswer::No),
                        ::testing::Values(EntryKind::OrdinaryFile, EntryKind::Missing,
                                          EntryKind::Directory, EntryKind::HiddenOrSystem)));
+
+// The file is there but is not what the action sends: the user is warned
+// first, with No as the default, and only Yes types the line.
+class MisnamedImageTest : public ::testing::TestWithParam<GuardedCase> {
+  protected:
+    static void startWithFile(FormFixture& f, std::vector<std::uint8_t> contents,
+                              BoxAnswer warningAnswer) {
+        f.view.text1 = kStale;
+        f.platform.setFile(GetParam().file, std::move(contents));
+        f.view.boxAnswers = {BoxAnswer::Yes, warningAnswer};
+        f.pressStart(GetParam().mode, GetParam().item);
+    }
+
+    FormFixture f;
+};
+
+TEST_P(MisnamedImageTest, YesToTheWarningTypesTheLine) {
+    // A zip where an image belongs, and an image where the zip belongs.
+    const std::vector<std::uint8_t> wrongFile = GetParam().item == u"ADB刷机"
+                                                    ? std::vector<std::uint8_t>{'A', 'N', 'D'}
+                                                    : std::vector<std::uint8_t>{0x50, 0x4B, 3, 4};
+    startWithFile(f, wrongFile, BoxAnswer::Yes);
+    ASSERT_EQ(f.view.dialogs.size(), 2u);
+    EXPECT_EQ(utf8(f.view.dialogs[1].prompt), utf8(GetParam().warning));
+    EXPECT_EQ(utf8(f.view.dialogs[1].title), utf8(u"警告"));
+    EXPECT_EQ(f.view.dialogs[1].box, BoxKind::Warning);
+    EXPECT_EQ(f.platform.typed(), GetParam().line + u"\r");
+    // Only the start of the file is read, however large it is.
+    EXPECT_EQ(f.platform.readSizes, std::vector<std::size_t>{4096});
+}
+
+TEST_P(MisnamedImageTest, NoOrClosingTheWarningTypesNothingAndLeavesText1Empty) {
+    for (const BoxAnswer answer : {BoxAnswer::No, BoxAnswer::Cancel}) {
+        FormFixture g;
+        startWithFile(g, {}, answer);
+        EXPECT_EQ(g.view.dialogs.size(), 2u);
+        EXPECT_TRUE(g.platform.posts.empty());
+        EXPECT_EQ(g.view.text1, u"");
+    }
+}
+
+TEST_P(MisnamedImageTest, AFileThatCannotBeReadIsSaidAndNothingTyped) {
+    f.platform.setEntry(GetParam().file, EntryKind::OrdinaryFile);  // locked: no contents
+    f.view.boxAnswers = {BoxAnswer::Yes};
+    f.pressStart(GetParam().mode, GetParam().item);
+    ASSERT_EQ(f.view.dialogs.size(), 2u);
+    EXPECT_EQ(f.view.dialogs[1].prompt, u"无法读取" + GetParam().file);
+    EXPECT_EQ(f.view.dialogs[1].title, u"错误提示");
+    EXPECT_EQ(f.view.dialogs[1].box, BoxKind::Failure);
+    EXPECT_TRUE(f.platform.posts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFlash, MisnamedImageTest,
+                         ::testing::Values(kSideload, kRecovery, kSystem, kBoot));
 
 TEST(GuardedFileActionTest, ErrorBoxAnswerDoesNotAskAgain) {
     FormFixture f;
@@ -315,6 +384,89 @@ TEST(InstallTest, ALineThatCannotBeTypedIsToldInANoticeBoxAndThePathStays) {
     }
 }
 
+// Windows Terminal hosts the consoles that the user opens on Windows 11, and
+// they have no console window: with no console found, a console is offered.
+class TerminalQuestionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        f.platform.consoles = {{0x1111, false}};  // hidden consoles count as none
+        f.platform.terminalShown = true;
+    }
+
+    void expectQuestionAt(std::size_t index) {
+        ASSERT_GT(f.view.dialogs.size(), index);
+        const Dialog& question = f.view.dialogs[index];
+        EXPECT_EQ(
+            utf8(question.prompt),
+            utf8(u"Windows终端里的命令窗口不能接收Vantrel的输入。\r\n现在打开一个cmd窗口吗？"));
+        EXPECT_EQ(question.title, u"提示");
+        EXPECT_EQ(question.box, BoxKind::Question);
+    }
+
+    FormFixture f;
+};
+
+TEST_F(TerminalQuestionTest, YesOpensAConsoleInTheWorkFolderAndTypesNothing) {
+    f.platform.setEntry(u"C:\\ADB", EntryKind::Directory);
+    f.view.boxAnswers = {BoxAnswer::Yes};
+    f.pressStart(Mode::Normal, u"手机重启");
+    expectQuestionAt(0);
+    EXPECT_EQ(f.view.dialogs.size(), 1u);
+    EXPECT_EQ(f.platform.consoleFolders, std::vector<std::u16string>{u"C:\\ADB"});
+    // The no-console line first, then what 打开cmd does: Text1 emptied.
+    EXPECT_EQ(f.view.statusWrites, (std::vector<std::u16string>{u"", u"未找到cmd窗口", u""}));
+    EXPECT_TRUE(f.platform.posts.empty());
+}
+
+TEST_F(TerminalQuestionTest, YesReportsAConsoleThatCannotStart) {
+    f.platform.consoleStarts = false;
+    f.view.boxAnswers = {BoxAnswer::Yes};
+    f.form.clicked(kShowDensityItem);
+    EXPECT_EQ(f.view.text1, u"无法打开cmd窗口");
+}
+
+TEST_F(TerminalQuestionTest, NoLeavesTheNoConsoleLine) {
+    f.view.boxAnswers = {BoxAnswer::No};
+    f.form.clicked(kScreenshotItem);
+    expectQuestionAt(0);
+    EXPECT_EQ(f.platform.consoleStartCount, 0);
+    EXPECT_EQ(f.view.text1, u"未找到cmd窗口");
+}
+
+TEST_F(TerminalQuestionTest, InInstallModeItReplacesTheNoticeAndThePathStays) {
+    f.view.text1 = u"C:\\ADB\\Magisk.apk";
+    f.view.boxAnswers = {BoxAnswer::Yes};
+    f.pressStart(Mode::Install);
+    expectQuestionAt(0);
+    EXPECT_EQ(f.view.dialogs.size(), 1u);
+    EXPECT_EQ(f.platform.consoleStartCount, 1);
+    EXPECT_EQ(f.view.text1, u"C:\\ADB\\Magisk.apk");
+    EXPECT_TRUE(f.view.statusWrites.empty());
+
+    // A console that cannot start is told in a box, as Text1 holds the path.
+    f.platform.consoleStarts = false;
+    f.view.boxAnswers = {BoxAnswer::Yes};
+    f.pressStart(Mode::Install);
+    ASSERT_EQ(f.view.dialogs.size(), 3u);
+    EXPECT_EQ(f.view.dialogs[2].prompt, u"无法打开cmd窗口");
+    EXPECT_EQ(f.view.dialogs[2].box, BoxKind::Notice);
+    EXPECT_EQ(f.view.text1, u"C:\\ADB\\Magisk.apk");
+}
+
+TEST_F(TerminalQuestionTest, NotAskedWithoutATerminalOrWhenAConsoleRefusedTheLine) {
+    f.platform.terminalShown = false;
+    f.pressStart(Mode::Normal, u"手机重启");
+    EXPECT_TRUE(f.view.dialogs.empty());
+
+    f.platform.terminalShown = true;
+    f.platform.consoles = {{0x2222, true}};
+    f.platform.failure = PostResult::Refused;
+    f.platform.failPostAt = 0;
+    f.pressStart(Mode::Normal, u"手机重启");
+    EXPECT_TRUE(f.view.dialogs.empty());
+    EXPECT_EQ(f.view.text1, u"cmd窗口以管理员身份运行，请以管理员身份运行Vantrel");
+}
+
 TEST(FirmwareExtractionTest, AsksBothThenTypesTheDdLine) {
     FormFixture f;
     f.pressStart(Mode::Normal, u"提取固件");
@@ -323,9 +475,9 @@ TEST(FirmwareExtractionTest, AsksBothThenTypesTheDdLine) {
     EXPECT_EQ(f.view.dialogs[1].defaultText, u"/sdcard/recovery.img");
     EXPECT_TRUE(f.view.dialogs[0].prompt.starts_with(u"需要设备获取root权限"));
     EXPECT_TRUE(f.view.dialogs[1].prompt.starts_with(u"请输入要保存在手机上的文件路径"));
-    EXPECT_EQ(f.platform.typed(),
-              u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery "
-              u"of=/sdcard/recovery.img'\"\r");
+    EXPECT_EQ(
+        f.platform.typed(),
+        u"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery of=/sdcard/recovery.img'\"\r");
 }
 
 TEST(FirmwareExtractionTest, CancelOnTheFirstBoxStillShowsTheSecondAndTypesNothing) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,15 @@
 
 namespace vantrel {
 namespace {
+
+const ControlDefinition& controlDefinition(ControlId id) {
+    const auto controls = controlsInTabOrder();
+    const auto found = std::ranges::find(controls, id, &ControlDefinition::id);
+    if (found == controls.end()) {
+        throw std::out_of_range("no control with that id");
+    }
+    return *found;
+}
 
 TEST(WindowLayoutTest, ControlsAreInTabOrderWithDistinctIds) {
     const std::vector<std::string_view> tabOrder{"Option1",  "Option2",  "Combo1", "Combo2",
@@ -64,15 +74,16 @@ TEST(WindowLayoutTest, ScalesWithTheDpi) {
 }
 
 TEST(WindowLayoutTest, Command3LiesOutsideTheClientArea) {
-    const ControlDefinition& hidden = definitionOf(kUnusedButton);
+    const ControlDefinition& hidden = controlDefinition(kUnusedButton);
     EXPECT_GT(hidden.rect.left, kClientWidthTwips);
     EXPECT_GT(hidden.rect.top, kClientHeightTwips);
 }
 
-TEST(WindowLayoutTest, ListsStartWithTheirFirstItem) {
+TEST(WindowLayoutTest, ListsStartWithTheirFirstItemInAFieldOfTheSharedHeight) {
     for (const ControlId combo :
          {kNormalActionList, kBootloaderActionList, kTransferDirectionList}) {
-        EXPECT_EQ(definitionOf(combo).caption, listItems(combo).front());
+        EXPECT_EQ(controlDefinition(combo).caption, listItems(combo).front());
+        EXPECT_EQ(controlDefinition(combo).rect.height, kListFieldHeightTwips);
     }
     EXPECT_EQ(listItems(kNormalActionList).size(), 16u);
     EXPECT_EQ(listItems(kBootloaderActionList).size(), 6u);

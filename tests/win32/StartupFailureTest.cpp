@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
+#include "win32/common/UniqueHandles.h"
+#include "win32/platform/Win32Platform.h"
 #include "win32/window/StartupFailure.h"
+#include "win32/window/VantrelProgram.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -17,6 +22,58 @@ TEST(StartupFailureTest, SaysThatVantrelCannotStartInWindowsOwnWordsWithTheCode)
         text.substr(kFirstLine.size(), text.size() - kFirstLine.size() - kCode.size());
     EXPECT_FALSE(words.empty());
     EXPECT_EQ(words.find(L'\n'), std::wstring::npos);
+}
+
+// Windows cannot make the status box: the window is half-built when it fails.
+HWND controlMakerThatFailsOnText1(HWND parent, const ControlDefinition& definition, int dpi,
+                                  HFONT font) {
+    if (definition.id == kStatusBox) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return createControl(parent, definition, dpi, font);
+}
+
+BOOL CALLBACK keepMessageBox(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The user reads the program's box for a second, then presses OK.
+struct UserAtTheBox {
+    DWORD programThread;
+    std::wstring textShownASecondLater;  // empty when no box was up by then
+
+    static DWORD WINAPI act(void* self) {
+        auto& user = *static_cast<UserAtTheBox*>(self);
+        Sleep(1000);
+        HWND box = nullptr;
+        EnumThreadWindows(user.programThread, &keepMessageBox, reinterpret_cast<LPARAM>(&box));
+        if (box != nullptr) {
+            wchar_t text[256] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
+            user.textShownASecondLater = text;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        return 0;
+    }
+};
+
+TEST(StartupFailureTest, TheBoxStaysUntilTheUserClosesItThenTheProgramEndsWith1) {
+    Win32Platform platform;
+    UserAtTheBox user{GetCurrentThreadId(), {}};
+    const UniqueHandle userThread(CreateThread(nullptr, 0, &UserAtTheBox::act, &user, 0, nullptr));
+    ASSERT_TRUE(userThread);
+    const int exitCode = runVantrel(GetModuleHandleW(nullptr), platform, SW_SHOWNORMAL,
+                                    &controlMakerThatFailsOnText1);
+    WaitForSingleObject(userThread.get(), INFINITE);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(user.textShownASecondLater, startupFailureText(ERROR_NOT_ENOUGH_MEMORY));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ bool underWow64() {
     return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
-bool startProcess(const ProcessLaunch& launch) {
+bool startProcess(const ProcessLaunch& launch, const wchar_t* workingFolder) {
     const std::wstring application = wide(launch.application);
     std::wstring commandLine = wide(launch.commandLine);  // CreateProcessW may write into it
     STARTUPINFOW startup{};
@@ -46,7 +46,7 @@ bool startProcess(const ProcessLaunch& launch) {
     PROCESS_INFORMATION started{};
     const DWORD flags = launch.needsNewConsole ? CREATE_NEW_CONSOLE : 0;
     if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags,
-                        nullptr, nullptr, &startup, &started)) {
+                        nullptr, workingFolder, &startup, &started)) {
         return false;
     }
     // Nothing is kept of the console: both handles go at once.
@@ -57,14 +57,15 @@ bool startProcess(const ProcessLaunch& launch) {
 
 }  // namespace
 
-bool startConsoleProcess() {
+bool startConsoleProcess(std::optional<std::u16string_view> workingFolder) {
     const std::u16string systemFolder =
         nativeSystemFolder(underWow64(), folder(GetSystemDirectoryW), folder(GetWindowsDirectoryW));
     if (systemFolder.empty()) {
         return false;  // a bare "cmd.exe" would be searched for, in the current folder first
     }
+    const std::wstring folder = workingFolder ? wide(*workingFolder) : std::wstring();
     for (const ProcessLaunch& launch : consoleLaunchPlan(windowsVersion(), systemFolder)) {
-        if (startProcess(launch)) {
+        if (startProcess(launch, workingFolder ? folder.c_str() : nullptr)) {
             return true;
         }
     }

@@ -7,40 +7,13 @@
 #include <algorithm>
 #include <string_view>
 
+#include "win32/common/AndroidUsbInterface.h"
 #include "win32/common/WideText.h"
 #include "win32/platform/DeviceProperties.h"
 #include "win32/platform/SetupApi.h"
 
 namespace vantrel::win32 {
 namespace {
-
-constexpr unsigned hexDigit(char16_t c) {
-    return c <= u'9' ? unsigned(c - u'0') : unsigned((c | 0x20) - u'a' + 10);
-}
-
-constexpr unsigned long hexNumber(std::u16string_view digits) {
-    unsigned long value = 0;
-    for (const char16_t c : digits) {
-        value = value * 16 + hexDigit(c);
-    }
-    return value;
-}
-
-// A GUID from its registry form {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}, so
-// that the core's text stays the one place that names the class.
-constexpr GUID guidFrom(std::u16string_view text) {
-    GUID guid{};
-    guid.Data1 = hexNumber(text.substr(1, 8));
-    guid.Data2 = static_cast<unsigned short>(hexNumber(text.substr(10, 4)));
-    guid.Data3 = static_cast<unsigned short>(hexNumber(text.substr(15, 4)));
-    constexpr std::size_t kByteOffsets[] = {20, 22, 25, 27, 29, 31, 33, 35};
-    for (std::size_t i = 0; i < 8; ++i) {
-        guid.Data4[i] = static_cast<unsigned char>(hexNumber(text.substr(kByteOffsets[i], 2)));
-    }
-    return guid;
-}
-
-constexpr GUID kAndroidInterfaceClass = guidFrom(kAndroidUsbInterfaceClass);
 
 SP_DEVINFO_DATA emptyDeviceData() {
     SP_DEVINFO_DATA device{};
@@ -114,7 +87,7 @@ std::optional<std::vector<UsbDeviceNode>> UsbDeviceQuery::list() const {
     // there: cheaper than a second set.
     const UniqueDeviceInfoSet set =
         classDevices(api, nullptr, L"USB", DIGCF_ALLCLASSES | DIGCF_PRESENT);
-    if (!set || !addClassDevices(api, set.get(), &kAndroidInterfaceClass,
+    if (!set || !addClassDevices(api, set.get(), &kAndroidUsbInterfaceGuid,
                                  DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)) {
         return std::nullopt;
     }
@@ -126,7 +99,7 @@ std::optional<std::vector<UsbDeviceNode>> UsbDeviceQuery::list() const {
         if (!instanceId) {
             continue;
         }
-        const bool androidInterface = device.hasActiveInterface(kAndroidInterfaceClass);
+        const bool androidInterface = device.hasActiveInterface(kAndroidUsbInterfaceGuid);
         if (UsbDeviceNode* known = findNode(nodes, *instanceId)) {
             known->hasAndroidInterface = known->hasAndroidInterface || androidInterface;
             continue;

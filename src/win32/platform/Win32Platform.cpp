@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/common/UniqueHandles.h"
 #include "win32/common/WideText.h"
 #include "win32/platform/ConsoleStart.h"
 
@@ -27,8 +28,19 @@ PostResult Win32Platform::postCharacter(WindowHandle window, char16_t codeUnit) 
     return GetLastError() == ERROR_ACCESS_DENIED ? PostResult::Refused : PostResult::Failed;
 }
 
-bool Win32Platform::startConsole() {
-    return startConsoleProcess();
+bool Win32Platform::startConsole(std::optional<std::u16string_view> workingFolder) {
+    return startConsoleProcess(workingFolder);
+}
+
+bool Win32Platform::terminalWindowShown() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, L"CASCADIA_HOSTING_WINDOW_CLASS", nullptr)) !=
+           nullptr) {
+        if (IsWindowVisible(window)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 EntryKind Win32Platform::entryKind(std::u16string_view path) {
@@ -43,6 +55,34 @@ EntryKind Win32Platform::entryKind(std::u16string_view path) {
         return EntryKind::Directory;
     }
     return EntryKind::OrdinaryFile;
+}
+
+std::optional<std::vector<std::uint8_t>> Win32Platform::readFileStart(std::u16string_view path,
+                                                                      std::size_t maxBytes) {
+    // Others may go on reading, writing or even deleting it meanwhile.
+    const HANDLE opened = CreateFileW(wide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const UniqueHandle file(opened);
+    std::vector<std::uint8_t> start(maxBytes);
+    std::size_t filled = 0;
+    // ReadFile may return less than asked; an empty read is the file's end.
+    while (filled < start.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), start.data() + filled, static_cast<DWORD>(start.size() - filled),
+                      &read, nullptr)) {
+            return std::nullopt;  // a range locked by another program, say
+        }
+        if (read == 0) {
+            break;
+        }
+        filled += read;
+    }
+    start.resize(filled);
+    return start;
 }
 
 bool Win32Platform::isDirectory(std::u16string_view path) {

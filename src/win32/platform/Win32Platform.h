@@ -9,9 +9,12 @@ class Win32Platform final : public Platform {
   public:
     std::vector<ConsoleWindow> consoleWindows() override;
     PostResult postCharacter(WindowHandle window, char16_t codeUnit) override;
-    bool startConsole() override;
+    bool startConsole(std::optional<std::u16string_view> workingFolder) override;
+    bool terminalWindowShown() override;
 
     EntryKind entryKind(std::u16string_view path) override;
+    std::optional<std::vector<std::uint8_t>> readFileStart(std::u16string_view path,
+                                                           std::size_t maxBytes) override;
     bool isDirectory(std::u16string_view path) override;
     bool createDirectory(std::u16string_view path) override;
     bool removeEmptyDirectory(std::u16string_view path) override;

@@ -1,5 +1,8 @@
 #include "win32/window/MainWindow.h"
 
+#include <commctrl.h>
+#include <dbt.h>
+
 #include <array>
 #include <vector>
 
@@ -9,6 +12,7 @@
 #include "win32/common/SystemFunction.h"
 #include "win32/common/WideText.h"
 #include "win32/window/ControlWindows.h"
+#include "win32/window/DeviceNotification.h"
 #include "win32/window/DroppedFiles.h"
 #include "win32/window/InputPromptDialog.h"
 #include "win32/window/MainMenu.h"
@@ -27,7 +31,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
 
 constexpr int kIconResource = 1;
-constexpr std::array kModes{Mode::Normal, Mode::Bootloader, Mode::Transfer, Mode::Install};
+// The phone watcher's counts arrive as this message.
+constexpr UINT kPhonesCountedMessage = WM_APP + 1;
 
 DWORD lastErrorOr(DWORD fallback) {
     const DWORD error = GetLastError();
@@ -77,9 +82,30 @@ void letDropsThroughMessageFilter(HWND window) {
     }
 }
 
-// The three lists share one laid-out field height.
 int listFieldHeight(int dpi) {
-    return twipsToPixels(definitionOf(kNormalActionList).rect.height, dpi);
+    return twipsToPixels(kListFieldHeightTwips, dpi);
+}
+
+// One part across the whole width, without a size grip (the frame is fixed).
+HWND createStatusBar(HWND parent, HFONT font) {
+    const HWND bar = CreateWindowExW(
+        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPhoneStatusBar)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (bar != nullptr) {
+        int rightEdges[] = {-1};
+        SendMessageW(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
+        SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return bar;
+}
+
+// The bar takes its height from its font and its place from the window's width.
+int fittedHeight(HWND statusBar) {
+    SendMessageW(statusBar, WM_SIZE, 0, 0);
+    RECT rect;
+    GetWindowRect(statusBar, &rect);
+    return height(rect);
 }
 
 bool isChecked(HWND button) {
@@ -115,6 +141,14 @@ UINT boxStyle(BoxKind kind) {
             return MB_YESNO | MB_ICONINFORMATION;
         case BoxKind::Error:
             return MB_OKCANCEL | MB_ICONERROR;
+        case BoxKind::Information:
+            return MB_OK | MB_ICONINFORMATION;
+        case BoxKind::Question:
+            return MB_YESNO | MB_ICONQUESTION;
+        case BoxKind::Warning:
+            return MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;  // Enter must not flash
+        case BoxKind::Failure:
+            return MB_OK | MB_ICONERROR;
         case BoxKind::Notice:
             break;
     }
@@ -136,7 +170,8 @@ BoxAnswer boxAnswer(int pressed) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, Platform& platform) : form_(platform, *this) {
+MainWindow::MainWindow(HINSTANCE instance, Platform& platform, ControlMaker makeControl)
+    : form_(platform, *this), makeControl_(makeControl) {
     creationError_ = createWindow(instance);
     if (creationError_ != ERROR_SUCCESS) {
         window_.reset();  // nothing half-built stays
@@ -168,8 +203,11 @@ DWORD MainWindow::createWindow(HINSTANCE instance) {
     menu.release();  // the window destroys its menu bar
     letDropsThroughMessageFilter(window_.get());
     const int dpi = windowDpi(window_.get());
+    if (const DWORD error = createControls(dpi); error != ERROR_SUCCESS) {
+        return error;
+    }
     sizeClientArea(dpi);
-    return createControls(dpi);
+    return ERROR_SUCCESS;
 }
 
 DWORD MainWindow::createControls(int dpi) {
@@ -181,12 +219,13 @@ DWORD MainWindow::createControls(int dpi) {
     // Creation order is the tab order: the dialog manager tabs through the
     // children in the order they were made.
     for (const ControlDefinition& definition : controlsInTabOrder()) {
-        if (createControl(window_.get(), definition, dpi, font_.get()) == nullptr) {
+        if (makeControl_(window_.get(), definition, dpi, font_.get()) == nullptr) {
             return lastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
         }
     }
     fitListFields(lists(), listFieldHeight(dpi), font_.get());
-    return ERROR_SUCCESS;
+    statusBar_ = createStatusBar(window_.get(), font_.get());
+    return statusBar_ != nullptr ? ERROR_SUCCESS : lastErrorOr(ERROR_NOT_ENOUGH_MEMORY);
 }
 
 std::array<HWND, 3> MainWindow::lists() const {
@@ -196,7 +235,7 @@ std::array<HWND, 3> MainWindow::lists() const {
 
 void MainWindow::sizeClientArea(int dpi) {
     const RECT wanted{0, 0, twipsToPixels(kClientWidthTwips, dpi),
-                      twipsToPixels(kClientHeightTwips, dpi)};
+                      twipsToPixels(kClientHeightTwips, dpi) + fittedHeight(statusBar_)};
     RECT client;
     GetClientRect(window_.get(), &client);
     if (width(client) == width(wanted) && height(client) == height(wanted)) {
@@ -227,12 +266,16 @@ void MainWindow::layoutForDpi(int dpi) {
         placeControl(control(definition.id), definition, dpi, font.get());
     }
     fitListFields(lists(), listFieldHeight(dpi), font.get());
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    sizeClientArea(dpi);
     font_ = std::move(font);  // the old font goes only once no control uses it
 }
 
 int MainWindow::run(int showCommand) {
+    running_ = true;
     showCommand_ = showCommand;
     form_.start();
+    watchPhones();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -245,6 +288,20 @@ int MainWindow::run(int showCommand) {
         }
     }
     return static_cast<int>(message.wParam);
+}
+
+void MainWindow::watchPhones() {
+    // Only now: asking Windows for its devices never delays the window's appearance.
+    deviceNotification_ = registerForAndroidInterfaces(window_.get());
+    phoneWatcher_.emplace(window_.get(), kPhonesCountedMessage);
+}
+
+void MainWindow::phonesCounted(WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<PhoneCounts> counts = PhoneWatcher::decodeCount(wParam, lParam)) {
+        form_.phonesCounted(*counts);
+    } else {
+        form_.phoneDetectionFailed();
+    }
 }
 
 bool MainWindow::arrowKeyTaken(const MSG& message) {
@@ -272,6 +329,24 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.idFrom == kPhoneStatusBar && header.code == NM_CLICK) {
+                form_.clicked(kPhoneStatusBar);
+            }
+            return 0;
+        }
+        case WM_SIZE:
+            SendMessageW(statusBar_, WM_SIZE, 0, 0);
+            return 0;
+        case WM_DEVICECHANGE:
+            if (phoneWatcher_ && devicesChanged(wParam)) {
+                phoneWatcher_->countAgain();
+            }
+            return TRUE;
+        case kPhonesCountedMessage:
+            phonesCounted(wParam, lParam);
             return 0;
         case WM_LBUTTONDOWN:  // only clicks outside every control reach the window itself
             form_.freeAreaClicked();
@@ -303,7 +378,9 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_DESTROY:
-            PostQuitMessage(0);
+            if (running_) {
+                PostQuitMessage(0);
+            }
             return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -351,6 +428,10 @@ std::u16string MainWindow::statusText() const {
 
 void MainWindow::setStatusText(const std::u16string& text) {
     SetWindowTextW(control(kStatusBox), wide(text).c_str());
+}
+
+void MainWindow::setPhoneStatus(const std::u16string& text) {
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void MainWindow::selectMode(Mode selected) {

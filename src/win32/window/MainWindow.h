@@ -3,11 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "app/Form.h"
 #include "ports/Platform.h"
 #include "ports/View.h"
 #include "win32/common/UniqueHandles.h"
+#include "win32/window/ControlWindows.h"
+#include "win32/window/PhoneWatcher.h"
 
 namespace vantrel::win32 {
 
@@ -16,7 +19,11 @@ namespace vantrel::win32 {
 // every event to the form and shows what the form decides.
 class MainWindow final : public View {
   public:
-    MainWindow(HINSTANCE instance, Platform& platform);
+    // Makes one control of the window: createControl, or in tests one that fails.
+    using ControlMaker = HWND (*)(HWND parent, const ControlDefinition& definition, int dpi,
+                                  HFONT font);
+
+    MainWindow(HINSTANCE instance, Platform& platform, ControlMaker makeControl = &createControl);
 
     // Whether the window and all its controls and menus were made; if not,
     // nothing of it is left and creationError() says why.
@@ -32,6 +39,7 @@ class MainWindow final : public View {
     std::u16string listText(List list) const override;
     std::u16string statusText() const override;
     void setStatusText(const std::u16string& text) override;
+    void setPhoneStatus(const std::u16string& text) override;
     void selectMode(Mode mode) override;
     void focusControl(ControlId id) override;
     void setCaption(const std::u16string& caption) override;
@@ -53,8 +61,12 @@ class MainWindow final : public View {
 
     DWORD createWindow(HINSTANCE instance);
     DWORD createControls(int dpi);
-    // Sizes the frame for the client area at this DPI, menu bar included.
+    // Sizes the frame for the client area at this DPI, menu bar included: the
+    // controls' area and the status bar below it.
     void sizeClientArea(int dpi);
+    // From now on the status bar follows the attached phones.
+    void watchPhones();
+    void phonesCounted(WPARAM wParam, LPARAM lParam);
     // Everything again for a new DPI, with the font made for it.
     void layoutForDpi(int dpi);
 
@@ -62,9 +74,16 @@ class MainWindow final : public View {
     std::array<HWND, 3> lists() const;
 
     Form form_;
+    ControlMaker makeControl_;
+    // Only a window that ran ends the program when it goes: a half-built one
+    // must not end the box that says why it could not be made.
+    bool running_ = false;
     UniqueWindow owner_;  // hidden; owning the main window keeps it off the taskbar
     UniqueFont font_;
     UniqueWindow window_;
+    HWND statusBar_ = nullptr;  // a child: it goes with the window
+    UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> deviceNotification_;
+    std::optional<PhoneWatcher> phoneWatcher_;
     DWORD creationError_ = ERROR_SUCCESS;
     int showCommand_ = SW_SHOWNORMAL;
     HWND focusBeforeDeactivation_ = nullptr;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "driver/ImageFiles.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
 #include "driver/WorkFolder.h"
@@ -34,21 +35,22 @@ struct Flash {
     const wchar_t* instruction;
     const wchar_t* error;
     const wchar_t* line;
+    std::string (*validContent)();
 };
 
 constexpr std::array kFlashes{
     Flash{L"刷Recovery", L"recovery.img",
           L"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
-          L"fastboot flash recovery C:\\ADB\\recovery.img"},
+          L"fastboot flash recovery C:\\ADB\\recovery.img", &bootImage},
     Flash{L"刷入System", L"system.img",
           L"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\system.img文件存在",
-          L"fastboot flash system -S 100M C:\\ADB\\system.img"},
+          L"fastboot flash system -S 100M C:\\ADB\\system.img", &sparseImage},
     Flash{L"刷入Boot", L"boot.img",
           L"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-          L"请确定单击了是,并且C:\\ADB\\boot.img文件存在",
-          L"fastboot flash boot C:\\ADB\\boot.img"},
+          L"请确定单击了是,并且C:\\ADB\\boot.img文件存在", L"fastboot flash boot C:\\ADB\\boot.img",
+          &bootImage},
 };
 
 class BootloaderModeTest : public VantrelTest {
@@ -83,7 +85,7 @@ TEST_F(BootloaderModeTest, FixedItemsTypeTheirLineWithoutADialog) {
 TEST_F(BootloaderModeTest, FlashWithTheImagePresentAndYesTypesTheFlashLineWithItsFullPath) {
     for (const Flash& flash : kFlashes) {
         SCOPED_TRACE(utf8(flash.item));
-        const WorkFolderEntry image(flash.image, WorkFolderEntry::Form::OrdinaryFile);
+        const WorkFolderEntry image(flash.image, flash.validContent());
         console().forget();
         startFlashAndAnswer(flash, IDYES);
         EXPECT_FALSE(dialogOpen());

@@ -8,12 +8,10 @@
 #include <string>
 
 #include "driver/BrokenConsolePrograms.h"
+#include "driver/ConsoleStartingTest.h"
 #include "driver/DriverOptions.h"
-#include "driver/MessagePump.h"
 #include "driver/ProcessEnvironment.h"
-#include "driver/Processes.h"
 #include "driver/Units.h"
-#include "driver/VantrelTest.h"
 #include "driver/WorkFolder.h"
 
 namespace e2e {
@@ -24,6 +22,8 @@ using namespace vantrel;
 constexpr wchar_t kPlantRoot[] = L"C:\\vantrel-e2e-plant";
 constexpr wchar_t kPlantedCmdRan[] = L"C:\\vantrel-e2e-planted-cmd-ran";
 constexpr wchar_t kStartFailed[] = L"无法打开cmd窗口";
+// A current folder for the program that is not the work folder.
+constexpr wchar_t kProgramsOwnFolder[] = L"C:\\windows";
 
 // The system's own cmd.exe in the native system folder: System32 as the
 // 64-bit driver sees it, or Sysnative, the name through which a 32-bit
@@ -74,25 +74,11 @@ class PlantedFolders {
     static std::wstring program() { return programFolder() + L"\\vantrel.exe"; }
 };
 
-class ConsoleLaunchTest : public VantrelTest {
+class ConsoleLaunchTest : public ConsoleStartingTest {
   protected:
-    void SetUp() override { removeAutoStartMarker(); }  // each check launches the program itself
-    void TearDown() override {
-        VantrelTest::TearDown();
-        removeAutoStartMarker();
-    }
-
-    void clickOpenCmd() {
-        window().typeText(kStatusBox, kEarlierStatus);
-        window().click(kOpenConsoleButton);
-        window().settle();
-    }
-
-    // Waits until `count` consoles have been opened in all (or the planted one ran).
+    // Waits until `count` consoles have been opened in all, or the planted one ran.
     void waitForConsoles(size_t count) {
-        pumpUntil(
-            [&] { return interpreters_.started().size() >= count || exists(kPlantedCmdRan); });
-        window().settle();
+        ConsoleStartingTest::waitForConsoles(count, [] { return exists(kPlantedCmdRan); });
     }
 
     void expectAllFromTheSystemFolder() {
@@ -102,8 +88,15 @@ class ConsoleLaunchTest : public VantrelTest {
         }
     }
 
-    // Made before the program starts, and so it ends the consoles after the program.
-    NewCommandInterpreters interpreters_;
+    void expectAllIn(const std::wstring& folder) {
+        for (const DWORD processId : interpreters_.started()) {
+            ASSERT_TRUE(sameBitnessAsDriver(processId))
+                << "the native cmd.exe, also for a 32-bit program";
+            EXPECT_TRUE(equalIgnoringCase(currentFolderOf(processId), folder))
+                << utf8(currentFolderOf(processId));
+        }
+    }
+
     std::optional<PlantedFolders> planted_;
 };
 
@@ -142,6 +135,25 @@ TEST_F(ConsoleLaunchTest, OpenCmdSaysSoWhenNoConsoleCanStartAndStartsOneOnceItCa
     waitForConsoles(1);
     EXPECT_EQ(interpreters_.started().size(), 1u);
     EXPECT_EQ(statusText(), L"");
+}
+
+TEST_F(ConsoleLaunchTest, ConsolesStartInTheWorkFolderAtLoadAndAtEveryClick) {
+    const WorkFolderEntry marker(L"qd", WorkFolderEntry::Form::Folder);
+    launch(vantrelPath(), kProgramsOwnFolder);
+    waitForConsoles(1);
+    clickOpenCmd();
+    waitForConsoles(2);
+    ASSERT_EQ(interpreters_.started().size(), 2u);
+    expectAllIn(L"C:\\ADB\\");
+}
+
+TEST_F(ConsoleLaunchTest, WithoutAWorkFolderAConsoleStartsInTheProgramsOwnCurrentFolder) {
+    const WorkFolderAside aside;
+    launch(vantrelPath(), kProgramsOwnFolder);
+    clickOpenCmd();
+    waitForConsoles(1);
+    ASSERT_EQ(interpreters_.started().size(), 1u);
+    expectAllIn(std::wstring(kProgramsOwnFolder) + L"\\");
 }
 
 TEST_F(ConsoleLaunchTest, TheConsoleGetsTheEnvironmentThatTheProgramWasStartedWith) {

@@ -12,8 +12,7 @@ namespace {
 using namespace vantrel;
 
 constexpr wchar_t kSerialPrompt[] =
-    L"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。"
-    L"之后的adb和fastboot命令只对这台设备执行。";
+    L"请输入要使用的设备序列号（“列出ADB设备”和“寻找Fastboot”会显示序列号）。之后的adb和fastboot命令只对这台设备执行。";
 constexpr wchar_t kBadSerial[] = L"设备序列号只能包含字母、数字和.:_-";
 constexpr wchar_t kAddressPrompt[] =
     L"请输入手机“无线调试”→“使用配对码配对设备”里显示的IP地址和端口。";

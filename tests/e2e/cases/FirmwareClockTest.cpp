@@ -16,17 +16,9 @@ namespace {
 using namespace vantrel;
 
 constexpr wchar_t kPartitionPrompt[] =
-    L"需要设备获取root权限，并授权ADBroot权限，请输入手机上固件分区的位置，请用root权限，并用shell"
-    L"到"
-    L"/fstab文件里面查询里面查询，最后路径如果要提取recovery分区，请填recovery，如果要提取boot分区"
-    L"，请"
-    L"填boot，如果要提取system分区，请填system，以此类推。";
+    L"需要设备获取root权限，并授权ADBroot权限，请输入手机上固件分区的位置，请用root权限，并用shell到/fstab文件里面查询里面查询，最后路径如果要提取recovery分区，请填recovery，如果要提取boot分区，请填boot，如果要提取system分区，请填system，以此类推。";
 constexpr wchar_t kTargetPrompt[] =
-    L"请输入要保存在手机上的文件路径，默认/"
-    L"sdcard目录下，如果你提取的是recovery分区，则最后文件名称为"
-    L"recovery.img，如果你提取的是boot分区，则最后文件名称为boot."
-    L"img，如果你提取的是system分区，则最"
-    L"后文件名称为system.img，以此类推。";
+    L"请输入要保存在手机上的文件路径，默认/sdcard目录下，如果你提取的是recovery分区，则最后文件名称为recovery.img，如果你提取的是boot分区，则最后文件名称为boot.img，如果你提取的是system分区，则最后文件名称为system.img，以此类推。";
 
 using FirmwareExtractionTest = VantrelTest;
 
@@ -40,9 +32,9 @@ TEST_F(FirmwareExtractionTest, AsksPartitionAndTargetAndTypesTheDdLine) {
     EXPECT_EQ(readInputBox(waitForDialog()),
               (InputBoxTexts{L"提醒", kTargetPrompt, L"/sdcard/recovery.img"}));
     acceptInputBoxDefault();
-    EXPECT_EQ(typedText(),
-              L"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/"
-              L"recovery of=/sdcard/recovery.img'\"\r");
+    EXPECT_EQ(
+        typedText(),
+        L"adb shell \"su -c 'dd if=/dev/block/platform/sdio_emmc/by-name/recovery of=/sdcard/recovery.img'\"\r");
     EXPECT_EQ(statusText(), L"");
 }
 

@@ -39,13 +39,11 @@ struct PromptedItem {
 constexpr std::array kPromptedItems{
     PromptedItem{
         L"无线调试",
-        L"请输入安卓设备的IP地址和端口号，:号前面为IP地址，后面为端口号，需要安卓设备开启无线"
-        L"调试。",
+        L"请输入安卓设备的IP地址和端口号，:号前面为IP地址，后面为端口号，需要安卓设备开启无线调试。",
         L"192.168.1.200:5555", L"adb connect "},
     PromptedItem{
         L"模拟按键",
-        L"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音量加键24、音量减键"
-        L"25，更多按键值请到显示键值里面查询。",
+        L"请输入要模拟按键的键值，返回键4、home键3、菜单键82、电源键26、音量加键24、音量减键25，更多按键值请到显示键值里面查询。",
         L"4", L"adb shell input keyevent "},
     PromptedItem{L"卸载Apk", L"请输入要卸载的包名。", L"com.tencent.mm",
                  L"adb shell pm uninstall -k --user 0 "},

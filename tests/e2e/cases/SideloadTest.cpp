@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "driver/ImageFiles.h"
 #include "driver/VantrelTest.h"
 #include "driver/WorkFolder.h"
 
@@ -25,7 +26,7 @@ class SideloadTest : public VantrelTest, public ::testing::WithParamInterface<Pa
         VantrelTest::SetUp();
         switch (GetParam()) {
             case PackageState::Present:
-                package_.emplace(L"update.zip", WorkFolderEntry::Form::OrdinaryFile);
+                package_.emplace(L"update.zip", zipArchive());
                 break;
             case PackageState::Missing:
                 removeFromWorkFolder(L"update.zip");

@@ -20,12 +20,11 @@ class TransferTest : public VantrelTest {
 
 TEST_F(TransferTest, PushAsksSourceThenDestinationAndTypesTheDefaults) {
     startTransfer(L"从电脑到手机");
-    EXPECT_EQ(
-        readInputBox(waitForDialog()),
-        (InputBoxTexts{L"提醒",
-                       L"请输入电脑上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊"
-                       L"字符。",
-                       L"C:\\ADB\\adbjz.doc"}));
+    EXPECT_EQ(readInputBox(waitForDialog()),
+              (InputBoxTexts{
+                  L"提醒",
+                  L"请输入电脑上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。",
+                  L"C:\\ADB\\adbjz.doc"}));
     acceptInputBoxDefault();
     EXPECT_EQ(readInputBox(waitForDialog()),
               (InputBoxTexts{L"提醒", L"请输入手机上要传输文件的路径,路径不能有空格或者特殊字符。",
@@ -39,12 +38,11 @@ TEST_F(TransferTest, PushAsksSourceThenDestinationAndTypesTheDefaults) {
 
 TEST_F(TransferTest, PullAsksSourceThenDestinationAndTypesTheDefaults) {
     startTransfer(L"从手机到电脑");
-    EXPECT_EQ(
-        readInputBox(waitForDialog()),
-        (InputBoxTexts{L"提醒",
-                       L"请输入手机上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊"
-                       L"字符。",
-                       L"/sdcard/test.png"}));
+    EXPECT_EQ(readInputBox(waitForDialog()),
+              (InputBoxTexts{
+                  L"提醒",
+                  L"请输入手机上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。",
+                  L"/sdcard/test.png"}));
     acceptInputBoxDefault();
     EXPECT_EQ(readInputBox(waitForDialog()),
               (InputBoxTexts{L"提醒", L"请输入电脑上要传输文件的路径,路径不能有空格或者特殊字符。",

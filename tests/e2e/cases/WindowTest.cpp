@@ -1,4 +1,8 @@
 // The main window as it opens: frame, size, controls, texts and lists.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -35,15 +39,32 @@ TEST_F(WindowTest, HasNoTaskbarButton) {
     EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
 }
 
-TEST_F(WindowTest, ClientAreaIs2955By3345Twips) {
+TEST_F(WindowTest, ClientAreaIs2955By3345TwipsAndTheStatusBarBelow) {
     const int dpi = window().dpi();
     const SIZE client = window().clientSize();
+    const RECT bar = window().controlRectInClient(kPhoneStatusBar);
     EXPECT_EQ(client.cx, pixels(kClientWidthTwips, dpi));
-    EXPECT_EQ(client.cy, pixels(kClientHeightTwips, dpi));
+    EXPECT_EQ(client.cy, pixels(kClientHeightTwips, dpi) + (bar.bottom - bar.top));
     if (dpi == 96) {
         EXPECT_EQ(client.cx, 197);
-        EXPECT_EQ(client.cy, 223);
     }
+}
+
+TEST_F(WindowTest, TheStatusBarSpansTheWholeWidthUnderTheControlsAsOnePartWithoutGrip) {
+    const int dpi = window().dpi();
+    const SIZE client = window().clientSize();
+    const RECT bar = window().controlRectInClient(kPhoneStatusBar);
+    EXPECT_EQ(className(window().statusBar()), L"msctls_statusbar32");
+    EXPECT_EQ(bar.left, 0);
+    EXPECT_EQ(bar.right, client.cx);
+    EXPECT_EQ(bar.top, pixels(kClientHeightTwips, dpi));
+    EXPECT_EQ(bar.bottom, client.cy);
+    // As tall as a line of its text at this DPI, not a fixed pixel height.
+    EXPECT_GE(bar.bottom - bar.top, pixels(300, dpi));
+    EXPECT_EQ(sendToProgram(window().statusBar(), SB_GETPARTS), 1);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window().statusBar(), GWL_STYLE));
+    EXPECT_FALSE(style & SBARS_SIZEGRIP);
+    EXPECT_TRUE(IsWindowVisible(window().statusBar()));
 }
 
 TEST_F(WindowTest, TheMenuBarFitsOnOneLine) {
@@ -125,13 +146,14 @@ TEST_F(WindowTest, OpensInNormalModeWithTheFocusOnOption1) {
     EXPECT_EQ(statusText(), L"");
 }
 
-TEST_F(WindowTest, TabOrderIsTheOrderOfTheControls) {
+TEST_F(WindowTest, TabOrderIsTheOrderOfTheControlsWithTheStatusBarLast) {
     std::vector<int> expected;
     for (const ExpectedControl& control : kExpectedControls) {
         if (control.id != kUnusedButton || window().hasControl(kUnusedButton)) {
             expected.push_back(control.id);
         }
     }
+    expected.push_back(kPhoneStatusBar);
     std::vector<int> inZOrder;
     for (HWND child = GetWindow(window().handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {

@@ -17,6 +17,12 @@ LRESULT sendToProgram(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
+std::wstring className(HWND window) {
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return std::wstring(name, static_cast<size_t>(length > 0 ? length : 0));
+}
+
 std::wstring windowText(HWND window) {
     const auto length = sendToProgram(window, WM_GETTEXTLENGTH);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');

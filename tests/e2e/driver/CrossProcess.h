@@ -11,6 +11,7 @@ namespace e2e {
 // within the driver's patience fails the check instead of hanging the suite.
 LRESULT sendToProgram(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+std::wstring className(HWND window);
 std::wstring windowText(HWND window);  // WM_GETTEXT, which controls answer with their content
 void setWindowText(HWND window, std::wstring_view text);  // WM_SETTEXT
 void postClick(HWND button);                              // BM_CLICK, as a mouse click does

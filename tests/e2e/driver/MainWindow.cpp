@@ -72,6 +72,18 @@ void MainWindow::clickFreeArea() {
     PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+void MainWindow::clickStatusBar() {
+    // The bar tells its window of a click when the button is released.
+    const RECT bar = controlRectInClient(vantrel::kPhoneStatusBar);
+    const LPARAM middle = MAKELPARAM((bar.right - bar.left) / 2, (bar.bottom - bar.top) / 2);
+    PostMessageW(statusBar(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    PostMessageW(statusBar(), WM_LBUTTONUP, 0, middle);
+}
+
+std::wstring MainWindow::phoneStatus() const {
+    return windowText(statusBar());
+}
+
 void MainWindow::chooseMenuItem(int id) {
     // What the menu sends its window when the user picks the item.
     PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);

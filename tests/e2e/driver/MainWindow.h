@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ports/ControlIds.h"
+
 namespace e2e {
 
 // The program's main window, worked from outside as a user would.
@@ -30,6 +32,7 @@ class MainWindow {
     void click(int id);
     void pickListItem(int comboId, int index);
     void clickFreeArea();
+    void clickStatusBar();
     void chooseMenuItem(int id);
 
     // Real key presses (SendInput) into the program's window, which is made
@@ -47,6 +50,10 @@ class MainWindow {
     void settle();
     // Whether the program answers a message within the driver's patience.
     bool answers() const;
+
+    // The status bar under the controls, and what it says.
+    HWND statusBar() const { return control(vantrel::kPhoneStatusBar); }
+    std::wstring phoneStatus() const;
 
     HWND focusedWindow() const;
     // The id of the control that holds the focus (a list when its edit field

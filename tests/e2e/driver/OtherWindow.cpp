@@ -7,30 +7,26 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kClassName[] = L"Vantrel.E2E.OtherWindow";
 constexpr int kWidth = 200;
 constexpr int kHeight = 120;
 
-void registerClassOnce() {
-    static const ATOM atom = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassW(&windowClass);
-    }();
-    if (atom == 0) {
+void registerClass(const wchar_t* className) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    windowClass.lpszClassName = className;
+    if (RegisterClassW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("could not register the other window's class");
     }
 }
 
 }  // namespace
 
-OtherWindow::OtherWindow() {
-    registerClassOnce();
+OtherWindow::OtherWindow(const wchar_t* className) {
+    registerClass(className);
     const int top = GetSystemMetrics(SM_CYSCREEN) - kHeight;
-    window_.reset(CreateWindowExW(0, kClassName, L"another program", WS_OVERLAPPEDWINDOW, 0, top,
+    window_.reset(CreateWindowExW(0, className, L"another program", WS_OVERLAPPEDWINDOW, 0, top,
                                   kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr),
                                   nullptr));
     if (!window_) {

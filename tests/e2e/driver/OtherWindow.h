@@ -10,10 +10,11 @@ using vantrel::win32::UniqueWindow;
 
 // Another program's window as vantrel.exe sees it: a visible top-level window
 // of the driver, in the screen's bottom-left corner, for checks that switch
-// away from the program and back.
+// away from the program and back, or that need a window of another program's
+// class on the screen.
 class OtherWindow {
   public:
-    OtherWindow();
+    explicit OtherWindow(const wchar_t* className = L"Vantrel.E2E.OtherWindow");
     OtherWindow(const OtherWindow&) = delete;
     OtherWindow& operator=(const OtherWindow&) = delete;
 

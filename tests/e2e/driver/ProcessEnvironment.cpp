@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -27,6 +28,25 @@ struct ProcessParametersToEnvironment {
 static_assert(offsetof(ProcessParametersToEnvironment, environment) == 0x80);
 #else
 static_assert(offsetof(ProcessParametersToEnvironment, environment) == 0x48);
+#endif
+
+// The process parameters up to the current folder, which winternl.h leaves out.
+struct ProcessParametersToCurrentFolder {
+    ULONG maximumLength;
+    ULONG length;
+    ULONG flags;
+    ULONG debugFlags;
+    HANDLE consoleHandle;
+    ULONG consoleFlags;
+    HANDLE standardInput;
+    HANDLE standardOutput;
+    HANDLE standardError;
+    UNICODE_STRING currentFolder;
+};
+#ifdef _WIN64
+static_assert(offsetof(ProcessParametersToCurrentFolder, currentFolder) == 0x38);
+#else
+static_assert(offsetof(ProcessParametersToCurrentFolder, currentFolder) == 0x24);
 #endif
 
 // No block is larger: Windows limits an environment to 32,767 characters.
@@ -56,15 +76,66 @@ Value readValue(HANDLE process, const void* address) {
     return value;
 }
 
-const wchar_t* environmentAddress(HANDLE process) {
+const void* processParametersAddress(HANDLE process) {
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
     if (queryInformationProcess()(process, ProcessBasicInformation, &basic, sizeof(basic),
                                   &length) != 0) {
         throw std::runtime_error("NtQueryInformationProcess failed");
     }
-    const PEB peb = readValue<PEB>(process, basic.PebBaseAddress);
-    return readValue<ProcessParametersToEnvironment>(process, peb.ProcessParameters).environment;
+    return readValue<PEB>(process, basic.PebBaseAddress).ProcessParameters;
+}
+
+const wchar_t* environmentAddress(HANDLE process) {
+    return readValue<ProcessParametersToEnvironment>(process, processParametersAddress(process))
+        .environment;
+}
+
+std::wstring readCurrentFolder(HANDLE process) {
+    const UNICODE_STRING folder =
+        readValue<ProcessParametersToCurrentFolder>(process, processParametersAddress(process))
+            .currentFolder;
+    std::wstring path(folder.Length / sizeof(wchar_t), L'\0');
+    SIZE_T read = 0;
+    if (!path.empty() &&
+        (!ReadProcessMemory(process, folder.Buffer, path.data(), folder.Length, &read) ||
+         read != folder.Length)) {
+        throw std::runtime_error("could not read another process's current folder");
+    }
+    return path;
+}
+
+UniqueHandle openForReading(DWORD processId) {
+    if (!sameBitnessAsDriver(processId)) {
+        throw std::runtime_error("the memory of a process of another bitness is not read");
+    }
+    UniqueHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!process) {
+        throw std::runtime_error("could not open another process to read its memory");
+    }
+    return process;
+}
+
+// Reads until the value is not empty and reads the same twice in a row: a
+// process that is still starting is still building its parameters (Wine
+// fills them in place and then moves them).
+std::wstring readSettled(const std::function<std::wstring()>& read, std::string failure) {
+    std::wstring value;
+    const bool settled = pumpUntil([&] {
+        try {
+            std::wstring previous = std::move(value);
+            value = read();
+            return !value.empty() && value.front() != L'\0' && value == previous;
+        } catch (const std::runtime_error& error) {
+            failure = error.what();
+            return false;
+        }
+    });
+    if (!settled) {
+        throw std::runtime_error(failure);
+    }
+    return value;
 }
 
 // The block up to its closing empty entry, which ends it. It is read a page
@@ -108,32 +179,10 @@ bool sameBitnessAsDriver(DWORD processId) {
 }
 
 std::vector<std::wstring> environmentOf(DWORD processId) {
-    if (!sameBitnessAsDriver(processId)) {
-        throw std::runtime_error("the environment of a process of another bitness is not read");
-    }
-    const UniqueHandle process(
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
-    if (!process) {
-        throw std::runtime_error("could not open another process to read its environment");
-    }
-    // A process that is still starting is still building its parameters
-    // (Wine fills them in place and then moves them): until a block that is
-    // not empty reads the same twice in a row, it is read again.
-    std::wstring block;
-    std::string failure = "another process's environment block stayed empty";
-    const bool read = pumpUntil([&] {
-        try {
-            std::wstring previous = std::move(block);
-            block = readBlock(process.get(), environmentAddress(process.get()));
-            return block.front() != L'\0' && block == previous;
-        } catch (const std::runtime_error& error) {
-            failure = error.what();
-            return false;
-        }
-    });
-    if (!read) {
-        throw std::runtime_error(failure);
-    }
+    const UniqueHandle process = openForReading(processId);
+    const std::wstring block =
+        readSettled([&] { return readBlock(process.get(), environmentAddress(process.get())); },
+                    "another process's environment block stayed empty");
     std::vector<std::wstring> entries;
     for (size_t start = 0; block[start] != L'\0';) {
         const size_t end = block.find(L'\0', start);
@@ -141,6 +190,12 @@ std::vector<std::wstring> environmentOf(DWORD processId) {
         start = end + 1;
     }
     return entries;
+}
+
+std::wstring currentFolderOf(DWORD processId) {
+    const UniqueHandle process = openForReading(processId);
+    return readSettled([&] { return readCurrentFolder(process.get()); },
+                       "another process's current folder stayed empty");
 }
 
 std::optional<std::wstring> environmentVariableOf(DWORD processId, std::wstring_view name) {

@@ -20,6 +20,10 @@ std::vector<std::wstring> environmentOf(DWORD processId);
 // 32-bit), which environmentOf needs: a 32-bit vantrel.exe opens 32-bit consoles.
 bool sameBitnessAsDriver(DWORD processId);
 
+// The current folder of another running process of the driver's bitness,
+// read as its environment is, with its final backslash ("C:\\ADB\\").
+std::wstring currentFolderOf(DWORD processId);
+
 // The value of one variable of that block (names compare without regard to
 // case, as Windows compares them); nothing when it is not set.
 std::optional<std::wstring> environmentVariableOf(DWORD processId, std::wstring_view name);

@@ -9,9 +9,7 @@ namespace e2e {
 namespace {
 
 BOOL CALLBACK matchDialog(HWND window, LPARAM lParam) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window)) {
+    if (className(window) == L"#32770" && IsWindowVisible(window)) {
         *reinterpret_cast<HWND*>(lParam) = window;
         return FALSE;
     }
@@ -71,6 +69,11 @@ StandardIcon ProgramDialog::icon() const {
 
 bool ProgramDialog::hasButton(int id) const {
     return GetDlgItem(dialog_, id) != nullptr;
+}
+
+int ProgramDialog::defaultButton() const {
+    const LRESULT result = sendToProgram(dialog_, DM_GETDEFID);
+    return HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
 }
 
 void ProgramDialog::setAnswer(std::wstring_view text) {

@@ -26,6 +26,7 @@ class ProgramDialog {
     std::wstring prompt() const;       // the input box's prompt
     std::wstring answer() const;       // the input box's edit field
     bool hasButton(int id) const;
+    int defaultButton() const;  // the button that Enter presses
     // The standard icon that a message box shows, told by its pixels once it
     // is drawn (None when it shows none within the driver's patience).
     StandardIcon icon() const;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "driver/CrossProcess.h"
 #include "driver/MessagePump.h"
 #include "driver/Units.h"
 
@@ -21,9 +22,7 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if (owner == search->processId && std::wstring_view(className) == search->className) {
+    if (owner == search->processId && className(window) == search->className) {
         search->found = window;
         return FALSE;
     }
@@ -57,8 +56,8 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory, &startup, &started)) {
         const DWORD error = GetLastError();
-        throw startFailure(exePath, "could not start vantrel.exe (Windows error " +
-                                        std::to_string(error) + ")");
+        throw startFailure(
+            exePath, "could not start vantrel.exe (Windows error " + std::to_string(error) + ")");
     }
     process_.reset(started.hProcess);
     const UniqueHandle thread(started.hThread);

@@ -9,6 +9,8 @@
 namespace e2e {
 namespace {
 
+constexpr wchar_t kWorkFolderAside[] = L"C:\\ADB.vantrel-e2e-aside";
+
 std::wstring workFolderPath(const std::wstring& name) {
     return std::wstring(kWorkFolder) + L"\\" + name;
 }
@@ -27,8 +29,8 @@ void removeEntry(const std::wstring& path) {
     }
 }
 
-void makeFile(const std::wstring& path) {
-    writeFile(path, "", CREATE_ALWAYS, "could not make a file in the work folder");
+void makeFile(const std::wstring& path, std::string_view content = {}) {
+    writeFile(path, content, CREATE_ALWAYS, "could not make a file in the work folder");
 }
 
 void makeFolder(const std::wstring& path) {
@@ -75,11 +77,45 @@ WorkFolderEntry::WorkFolderEntry(std::wstring name, Form form) : path_(workFolde
     }
 }
 
+WorkFolderEntry::WorkFolderEntry(std::wstring name, std::string_view content)
+    : path_(workFolderPath(name)) {
+    CreateDirectoryW(kWorkFolder, nullptr);
+    removeEntry(path_);
+    makeFile(path_, content);
+}
+
 WorkFolderEntry::~WorkFolderEntry() {
     try {
         removeEntry(path_);
     } catch (const std::exception&) {
         // A leftover entry shows up in the next check that needs it absent.
+    }
+}
+
+WorkFolderAside::WorkFolderAside() {
+    restoreWorkFolder();
+    if (GetFileAttributesW(kWorkFolder) != INVALID_FILE_ATTRIBUTES &&
+        !MoveFileExW(kWorkFolder, kWorkFolderAside, 0)) {
+        throw std::runtime_error("could not move the work folder aside");
+    }
+}
+
+WorkFolderAside::~WorkFolderAside() {
+    try {
+        restoreWorkFolder();
+    } catch (const std::exception&) {
+        // The next run puts it back before it needs it.
+    }
+}
+
+void restoreWorkFolder() {
+    if (GetFileAttributesW(kWorkFolderAside) == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    // A check that made the folder again leaves an empty one behind at most.
+    RemoveDirectoryW(kWorkFolder);
+    if (!MoveFileExW(kWorkFolderAside, kWorkFolder, 0)) {
+        throw std::runtime_error("could not put the work folder back");
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace e2e {
 
@@ -14,6 +15,8 @@ class WorkFolderEntry {
     enum class Form { OrdinaryFile, Folder, HiddenFile, SystemFile, HiddenFolder, SystemFolder };
 
     WorkFolderEntry(std::wstring name, Form form);
+    // An ordinary file with this content.
+    WorkFolderEntry(std::wstring name, std::string_view content);
     ~WorkFolderEntry();
     WorkFolderEntry(const WorkFolderEntry&) = delete;
     WorkFolderEntry& operator=(const WorkFolderEntry&) = delete;
@@ -21,6 +24,19 @@ class WorkFolderEntry {
   private:
     std::wstring path_;
 };
+
+// The work folder moved out of the way for one scope, whatever it holds, and
+// put back afterwards.
+class WorkFolderAside {
+  public:
+    WorkFolderAside();
+    ~WorkFolderAside();
+    WorkFolderAside(const WorkFolderAside&) = delete;
+    WorkFolderAside& operator=(const WorkFolderAside&) = delete;
+};
+
+// Puts back a work folder that a run ended in the middle of a check left aside.
+void restoreWorkFolder();
 
 // Makes sure that no entry of this name is in the work folder.
 void removeFromWorkFolder(const std::wstring& name);

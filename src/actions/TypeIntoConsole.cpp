@@ -1,13 +1,11 @@
-#include "actions/ConsoleTyper.h"
+#include "actions/TypeIntoConsole.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace vantrel {
 namespace {
 
 constexpr char16_t kCarriageReturn = 13;
-constexpr std::int32_t kMaxPosition = std::numeric_limits<std::int32_t>::max();
 
 // Other programs keep hidden consoles of their own: a line must never run
 // where the user cannot see it.
@@ -18,21 +16,16 @@ WindowHandle firstVisible(const std::vector<ConsoleWindow>& consoles) {
 
 }  // namespace
 
-TypingOutcome ConsoleTyper::TypeIntoConsole(std::u16string_view commandLine) {
-    consoleWindow_ = firstVisible(platform_.consoleWindows());
-    pendingCommand_.assign(commandLine);
-    const auto length = static_cast<std::int32_t>(
-        std::min<std::size_t>(pendingCommand_.size(), static_cast<std::size_t>(kMaxPosition)));
-    typingPosition_ = 1;
-
+TypingOutcome TypeIntoConsole(Platform& platform, std::u16string_view commandLine) {
+    const WindowHandle console = firstVisible(platform.consoleWindows());
     // Posting to no window would only fill our own queue with ownerless messages.
-    if (consoleWindow_ == 0) {
+    if (console == 0) {
         return TypingOutcome::NoConsole;
     }
     bool firstPost = true;
     // A console that lost part of a line must not run the rest of it.
     const auto post = [&](char16_t unit) {
-        const PostResult result = platform_.postCharacter(consoleWindow_, unit);
+        const PostResult result = platform.postCharacter(console, unit);
         const bool refusedAtOnce = firstPost && result == PostResult::Refused;
         firstPost = false;
         if (result == PostResult::Posted) {
@@ -40,15 +33,10 @@ TypingOutcome ConsoleTyper::TypeIntoConsole(std::u16string_view commandLine) {
         }
         return refusedAtOnce ? TypingOutcome::Refused : TypingOutcome::Interrupted;
     };
-    while (typingPosition_ <= length) {
-        const char16_t unit = pendingCommand_[static_cast<std::size_t>(typingPosition_ - 1)];
+    for (const char16_t unit : commandLine) {
         if (const TypingOutcome outcome = post(unit); outcome != TypingOutcome::Typed) {
             return outcome;
         }
-        if (typingPosition_ == kMaxPosition) {
-            break;
-        }
-        ++typingPosition_;
     }
     return post(kCarriageReturn);
 }

@@ -1,0 +1,80 @@
+#include "actions/ImageCheck.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vantrel {
+namespace {
+
+// Bytes that a format has at an offset from the file's start.
+struct Signature {
+    std::size_t offset;
+    std::span<const std::uint8_t> bytes;
+};
+
+constexpr std::array<std::uint8_t, 4> kZipLocalHeader{0x50, 0x4B, 0x03, 0x04};
+constexpr std::array<std::uint8_t, 8> kBootImageMagic{'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'};
+constexpr std::array<std::uint8_t, 4> kSparseMagic{0x3A, 0xFF, 0x26, 0xED};
+// The superblocks begin at 1024; ext4's magic is 56 bytes into its own.
+constexpr std::array<std::uint8_t, 2> kExt4Magic{0x53, 0xEF};
+constexpr std::array<std::uint8_t, 4> kErofsMagic{0xE2, 0xE1, 0xF5, 0xE0};
+
+constexpr std::array kZipArchive{Signature{0, kZipLocalHeader}};
+constexpr std::array kBootImage{Signature{0, kBootImageMagic}};
+constexpr std::array kSystemImage{Signature{0, kSparseMagic}, Signature{1080, kExt4Magic},
+                                  Signature{1024, kErofsMagic}};
+
+// What each action's file must start with, and what the user is asked when it does not.
+struct ImageRule {
+    ExpectedImage image;
+    std::span<const Signature> anyOf;
+    std::u16string_view warning;
+};
+
+constexpr std::array kRules{
+    ImageRule{ExpectedImage::FlashPackage, kZipArchive,
+              u"C:\\ADB\\update.zip不是zip刷机包，手机会拒绝安装它。\r\n仍然要发送吗？"},
+    ImageRule{
+        ExpectedImage::BootImage, kBootImage,
+        u"C:\\ADB\\boot.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+    ImageRule{
+        ExpectedImage::RecoveryImage, kBootImage,
+        u"C:\\ADB\\recovery.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法进入Recovery。\r\n仍然要刷入吗？"},
+    ImageRule{
+        ExpectedImage::SystemImage, kSystemImage,
+        u"C:\\ADB\\system.img不是Android系统镜像（不是sparse、ext4或EROFS格式），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+};
+
+// The rules stand in the order of ExpectedImage, which indexes them.
+constexpr bool rulesInOrder() {
+    for (std::size_t index = 0; index < kRules.size(); ++index) {
+        if (kRules[index].image != static_cast<ExpectedImage>(index)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rulesInOrder() &&
+              kRules.size() == static_cast<std::size_t>(ExpectedImage::SystemImage) + 1);
+
+bool hasSignature(std::span<const std::uint8_t> fileStart, const Signature& signature) {
+    return fileStart.size() >= signature.offset + signature.bytes.size() &&
+           std::ranges::equal(fileStart.subspan(signature.offset, signature.bytes.size()),
+                              signature.bytes);
+}
+
+}  // namespace
+
+std::optional<std::u16string_view> imageWarning(ExpectedImage expected,
+                                                std::span<const std::uint8_t> fileStart) {
+    const ImageRule& rule = kRules[static_cast<std::size_t>(expected)];
+    const bool counts = std::ranges::any_of(rule.anyOf, [fileStart](const Signature& signature) {
+        return hasSignature(fileStart, signature);
+    });
+    if (counts) {
+        return std::nullopt;
+    }
+    return rule.warning;
+}
+
+}  // namespace vantrel
