@@ -39,7 +39,7 @@ void Form::clicked(int id) {
         return;
     }
     if (const Command* command = commandForControl(static_cast<ControlId>(id))) {
-        runAction(session_, command->action);
+        run(command->action);
     }
 }
 
@@ -76,13 +76,14 @@ std::optional<ControlId> Form::focusInsteadOnReactivation(int hadFocus) const {
 }
 
 void Form::filesDropped(std::span<const std::u16string> paths) {
-    const std::optional<std::u16string> apk = droppedApkArgument(paths, session_.platform);
-    if (!apk) {
-        session_.view.setStatusText(std::u16string(kDropOneApkStatus));
+    if (actionsRunning_ > 0) {
         return;
     }
-    chooseMode(Mode::Install);
-    session_.view.setStatusText(*apk);
+    const DropOutcome outcome = dropOutcome(paths, session_.platform);
+    if (outcome.selectsInstallMode) {
+        chooseMode(Mode::Install);
+    }
+    session_.view.setStatusText(outcome.text1);
 }
 
 void Form::chooseMode(Mode mode) {
@@ -92,8 +93,14 @@ void Form::chooseMode(Mode mode) {
 
 void Form::startClicked() {
     if (const Command* command = commandForStart(session_.view)) {
-        runAction(session_, command->action);
+        run(command->action);
     }
+}
+
+void Form::run(const Action& action) {
+    ++actionsRunning_;
+    runAction(session_, action);
+    --actionsRunning_;
 }
 
 Mode Form::selectedMode() const {

@@ -49,8 +49,6 @@ class Platform {
     virtual bool startConsole() = 0;
 
     virtual EntryKind entryKind(std::u16string_view path) = 0;
-    // Whether the path names a folder, hidden or not.
-    virtual bool isDirectory(std::u16string_view path) = 0;
     // Makes one folder level; true when the folder exists afterwards.
     virtual bool createDirectory(std::u16string_view path) = 0;
     // Removes an empty folder; false when it could not be removed.

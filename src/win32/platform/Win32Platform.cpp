@@ -6,6 +6,15 @@
 #include "win32/platform/ConsoleStart.h"
 
 namespace vantrel::win32 {
+namespace {
+
+// A folder, hidden or not.
+bool isDirectory(std::u16string_view path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
 
 std::vector<ConsoleWindow> Win32Platform::consoleWindows() {
     // FindWindowEx walks the top-level windows in Z order, topmost first.
@@ -43,11 +52,6 @@ EntryKind Win32Platform::entryKind(std::u16string_view path) {
         return EntryKind::Directory;
     }
     return EntryKind::OrdinaryFile;
-}
-
-bool Win32Platform::isDirectory(std::u16string_view path) {
-    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool Win32Platform::createDirectory(std::u16string_view path) {

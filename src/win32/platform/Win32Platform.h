@@ -12,7 +12,6 @@ class Win32Platform final : public Platform {
     bool startConsole() override;
 
     EntryKind entryKind(std::u16string_view path) override;
-    bool isDirectory(std::u16string_view path) override;
     bool createDirectory(std::u16string_view path) override;
     bool removeEmptyDirectory(std::u16string_view path) override;
     bool deleteFile(std::u16string_view path) override;
