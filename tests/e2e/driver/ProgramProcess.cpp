@@ -57,8 +57,8 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory, &startup, &started)) {
         const DWORD error = GetLastError();
-        throw startFailure(exePath, "could not start vantrel.exe (Windows error " +
-                                        std::to_string(error) + ")");
+        throw startFailure(
+            exePath, "could not start vantrel.exe (Windows error " + std::to_string(error) + ")");
     }
     process_.reset(started.hProcess);
     const UniqueHandle thread(started.hThread);
