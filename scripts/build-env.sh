@@ -5,20 +5,23 @@
 # followed here and nowhere else.
 
 vantrel_native_dir=build/native
+vantrel_native_sanitize_dir=build/native-sanitize
+vantrel_native_fuzz_dir=build/native-fuzz
 vantrel_win64_dir=build/win64
 vantrel_win32_dir=build/win32
 
 # Inside a build folder.
 vantrel_unit_tests_in_build=tests/unit/vantrel_unit_tests
+vantrel_fuzz_dropped_file_list_in_build=tests/fuzz/vantrel_fuzz_dropped_file_list
 vantrel_exe_in_build=src/win32/window/vantrel.exe
 vantrel_win32_tests_in_build=tests/win32/vantrel_win32_tests.exe
 vantrel_e2e_driver_in_build=tests/e2e/vantrel_e2e.exe
-# probehost.exe and menuprobe.dll, which a 32-bit vantrel.exe needs of its own bitness.
+# probehost.exe and probe.dll, which a 32-bit vantrel.exe needs of its own bitness.
 vantrel_e2e_probes_in_build=tests/e2e
 vantrel_standin_console_in_build=tools/standin-console/standin-console.exe
 
 # What the end-to-end run of the 32-bit vantrel.exe needs from a 32-bit build.
-vantrel_win32_e2e_targets=(vantrel vantrel_e2e_menuprobe vantrel_e2e_probe_host)
+vantrel_win32_e2e_targets=(vantrel vantrel_e2e_probe vantrel_e2e_probe_host)
 
 # Configures BUILD_DIR with PRESET unless it is configured already: later
 # builds re-run CMake by themselves when a CMakeLists.txt changes (a changed

@@ -180,7 +180,7 @@ if $run_32_bit; then
     probes_32="$build_dir_32/$vantrel_e2e_probes_in_build"
     mkdir "$work_dir/programs/x86"
     cp "$build_dir_32/$vantrel_exe_in_build" "$probes_32/probehost.exe" \
-        "$probes_32/menuprobe.dll" "$work_dir/programs/x86/"
+        "$probes_32/probe.dll" "$work_dir/programs/x86/"
 fi
 use_programs "$work_dir/programs"
 

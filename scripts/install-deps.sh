@@ -9,8 +9,11 @@
 #   --check  installs nothing; exits with 1 when anything is missing
 set -euo pipefail
 
+# clang with libclang-rt-14-dev builds the fuzz targets (libFuzzer and the
+# sanitizers); g++ brings its own sanitizers for the unit tests.
 build_packages=(
     cmake ninja-build g++ googletest libgtest-dev clang-format python3 git
+    clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
 )
 run_packages=(wine wine64 wine32:i386 xvfb x11-utils fonts-wqy-microhei imagemagick locales)

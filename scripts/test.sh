@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine and runs every test: the icon and packaging
-# checks, the core's unit tests natively, the Windows builds (the whole 64-bit
-# tree; of the 32-bit one what the end-to-end run needs), the Win32 layer's
-# tests and the end-to-end suite under Wine, 32-bit program included wherever
-# the machine can run it.
+# checks, the core's unit tests natively, once plain and once with
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz target for a
+# bounded time, the Windows builds (the whole 64-bit tree; of the 32-bit one
+# what the end-to-end run needs), the Win32 layer's tests and the end-to-end
+# suite under Wine, 32-bit program included wherever the machine can run it.
 # The last line adds up the tests of all steps: "total: N passed, M failed";
 # a step that fails without a failed test counts as one.
 set -euo pipefail
@@ -40,9 +41,10 @@ trap report_total EXIT
 # has ended, its tests are added to the totals. The counts are read from:
 # ctest "100% tests passed, 0 tests failed out of 131"; GoogleTest
 # "[  PASSED  ] 12 tests." and "[  FAILED  ] 1 test, listed below:"; Python's
-# unittest "Ran 3 tests in 0.1s" and "FAILED (failures=1, errors=1)"; and
-# scripts/e2e.sh, whose closing "e2e: N passed, M failed" stands for the runs
-# it shows.
+# unittest "Ran 3 tests in 0.1s" and "FAILED (failures=1, errors=1)";
+# libFuzzer's "Done 356232 runs in 30 second(s)", which it prints only when no
+# input failed, as one passed test; and scripts/e2e.sh, whose closing
+# "e2e: N passed, M failed" stands for the runs it shows.
 step() { # TITLE COMMAND...
     local title=$1 status=0 counts
     shift
@@ -54,6 +56,7 @@ step() { # TITLE COMMAND...
         /^\[  PASSED  \] [0-9]+ tests?\./ { passed += $4 }
         /^\[  FAILED  \] [0-9]+ tests?, listed below/ { failed += $4 }
         /^Ran [0-9]+ tests? in / { passed += $2 }
+        /^Done [0-9]+ runs in [0-9]+ second/ { passed += 1 }
         /^FAILED \(/ {
             for (i = 2; i <= NF; i++) if (split($i, kind, /[=,)]/) >= 2) bad += kind[2]
             passed -= bad; failed += bad
@@ -85,6 +88,31 @@ unit_tests() {
         "$vantrel_native_dir/$vantrel_unit_tests_in_build" --gtest_brief=1 --gtest_color=no
 }
 
+# Any report of either sanitizer ends the program with a failure.
+sanitized_unit_tests() {
+    vantrel_configure native-sanitize "$vantrel_native_sanitize_dir" &&
+        cmake --build "$vantrel_native_sanitize_dir" &&
+        ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+            "$vantrel_native_sanitize_dir/$vantrel_unit_tests_in_build" --gtest_brief=1 --gtest_color=no
+}
+
+# New inputs that widen the coverage go to the build folder's corpus, kept for
+# the next run; the seeds in the repository stay as they are. A finding ends
+# the run with a failure and leaves the input that caused it in the build
+# folder. The progress lines and the recommended dictionary stay in the log there.
+fuzz_dropped_file_list() {
+    local corpus="$vantrel_native_fuzz_dir/corpus-dropped-file-list" status=0
+    local log="$vantrel_native_fuzz_dir/fuzz-dropped-file-list.log"
+    vantrel_configure native-fuzz "$vantrel_native_fuzz_dir" &&
+        cmake --build "$vantrel_native_fuzz_dir" &&
+        mkdir -p "$corpus" || return
+    "$vantrel_native_fuzz_dir/$vantrel_fuzz_dropped_file_list_in_build" -max_total_time=30 \
+        -artifact_prefix="$vantrel_native_fuzz_dir/" "$corpus" tests/fuzz/corpus/dropped-file-list \
+        >"$log" 2>&1 || status=$?
+    grep -a -v -E '^#[0-9]+[[:space:]]|^###### |^"' "$log" || true
+    return "$status"
+}
+
 show_wine_setup() { # STATUS
     cat "$wine_setup_log"
     return "$1"
@@ -101,6 +129,10 @@ step "Source formatting (clang-format)" check_formatting
 step "The committed icon is the one assets/make_icon.py draws" check_icon
 step "Release ZIP file names" python3 packaging/test_release_zip.py
 step "Unit tests (native)" unit_tests
+step "Unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (native, g++)" \
+    sanitized_unit_tests
+step "Fuzzing the reader of dropped file lists for 30 s (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
+    fuzz_dropped_file_list
 step "Windows builds: 64-bit, and the 32-bit program and probes (MinGW-w64, warnings are errors)" \
     windows_builds
 wine_setup_status=0

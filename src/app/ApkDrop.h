@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,12 +9,20 @@
 namespace vantrel {
 
 inline constexpr std::u16string_view kDropOneApkStatus = u"请拖入一个.apk文件";
+inline constexpr std::u16string_view kRenameDroppedApkStatus = u"文件名含有%或引号，请改名后再拖入";
 
-// The text for Text1 when the user dropped exactly one file ending in ".apk"
-// (any case): its full path, in double quotes when cmd would otherwise split
-// it or read part of it as an operator. Nothing for anything else: several
-// files, a folder, another type.
-std::optional<std::u16string> droppedApkArgument(std::span<const std::u16string> paths,
-                                                 Platform& platform);
+// What a drop does to the window: Text1's new text, and whether install mode
+// is selected first.
+struct DropOutcome {
+    bool selectsInstallMode = false;
+    std::u16string text1;
+};
+
+// Taken is exactly one existing ordinary file whose name ends in ".apk" (any
+// case) and holds no '"' and no '%': its full path, in double quotes when cmd
+// would otherwise split it or read part of it as an operator. A quote would
+// end those quotes and cmd expands %NAME% inside them, so such a name is
+// refused with its own text; anything else only says what to drop.
+DropOutcome dropOutcome(std::span<const std::u16string> paths, Platform& platform);
 
 }  // namespace vantrel

@@ -19,6 +19,18 @@ Mode neighbour(Mode mode, ArrowKey key) {
     return kModes[(static_cast<std::size_t>(mode) + step) % kModes.size()];
 }
 
+// Counts an action, or a box, as running for as long as it lives.
+class Running {
+  public:
+    explicit Running(int& count) : count_(++count) {}
+    ~Running() { --count_; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+  private:
+    int& count_;
+};
+
 }  // namespace
 
 void Form::start() {
@@ -45,7 +57,7 @@ void Form::clicked(int id) {
         return;
     }
     if (const Command* command = commandForControl(static_cast<ControlId>(id))) {
-        runAction(session_, command->action);
+        run(command->action);
     }
 }
 
@@ -82,13 +94,14 @@ std::optional<ControlId> Form::focusInsteadOnReactivation(int hadFocus) const {
 }
 
 void Form::filesDropped(std::span<const std::u16string> paths) {
-    const std::optional<std::u16string> apk = droppedApkArgument(paths, session_.platform);
-    if (!apk) {
-        session_.view.setStatusText(std::u16string(kDropOneApkStatus));
+    if (actionsRunning_ > 0) {
         return;
     }
-    chooseMode(Mode::Install);
-    session_.view.setStatusText(*apk);
+    const DropOutcome outcome = dropOutcome(paths, session_.platform);
+    if (outcome.selectsInstallMode) {
+        chooseMode(Mode::Install);
+    }
+    session_.view.setStatusText(outcome.text1);
 }
 
 void Form::phonesCounted(const PhoneCounts& counts) {
@@ -103,6 +116,7 @@ void Form::phoneDetectionFailed() {
 
 void Form::showPhoneDetails() {
     if (phoneDetails_) {
+        const Running box(actionsRunning_);
         session_.view.messageBox(*phoneDetails_, BoxKind::Information, kPhoneStatusTitle);
     }
 }
@@ -114,8 +128,13 @@ void Form::chooseMode(Mode mode) {
 
 void Form::startClicked() {
     if (const Command* command = commandForStart(session_.view)) {
-        runAction(session_, command->action);
+        run(command->action);
     }
+}
+
+void Form::run(const Action& action) {
+    const Running running(actionsRunning_);
+    runAction(session_, action);
 }
 
 Mode Form::selectedMode() const {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "actions/ActionKinds.h"
 #include "actions/Session.h"
 #include "phones/PhoneCount.h"
 #include "ports/ControlIds.h"
@@ -37,7 +38,8 @@ class Form {
     // When the window is activated again, the control that had the focus gets
     // it back, unless this names another one to take it instead.
     std::optional<ControlId> focusInsteadOnReactivation(int hadFocus) const;
-    // Files dropped onto the window, with their full paths.
+    // Files dropped onto the window, with their full paths. A drop while a
+    // box or prompt is open changes nothing.
     void filesDropped(std::span<const std::u16string> paths);
     // What Windows reports of the attached phones, counted; the status bar shows it.
     void phonesCounted(const PhoneCounts& counts);
@@ -48,12 +50,16 @@ class Form {
     // Selecting a mode counts as a click on its option button: Text1 empties.
     void chooseMode(Mode mode);
     void startClicked();
+    // Boxes and prompts are modal: a drop that arrives while one is open
+    // reaches filesDropped from within the action that showed it.
+    void run(const Action& action);
     Mode selectedMode() const;
     void showPhoneDetails();
 
     Session session_;
     // What a click on the status bar shows; nothing before the first detection.
     std::optional<std::u16string> phoneDetails_;
+    int actionsRunning_ = 0;  // more than one when a click arrived from within a box
 };
 
 }  // namespace vantrel

@@ -2,7 +2,7 @@
 //   --vantrel=PATH   the program under test (else the environment variable VANTREL_EXE)
 //   --expect-code-page=N   fail at once unless the system ANSI code page is N
 //   --expect-dpi=N   fail at once unless the screen's DPI (LogPixels under Wine) is N
-//   --probes-32=FOLDER   the 32-bit menuprobe.dll and probehost.exe, for a 32-bit vantrel.exe
+//   --probes-32=FOLDER   the 32-bit probe.dll and probehost.exe, for a 32-bit vantrel.exe
 //   --pose-for-screenshot=READY;DONE   show the window for a screenshot instead of testing
 #include <gtest/gtest.h>
 #include <windows.h>

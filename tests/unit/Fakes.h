@@ -255,6 +255,8 @@ class FakeView : public View {
     std::vector<Dialog> dialogs;
     std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
     std::deque<BoxAnswer> boxAnswers;         // an empty queue answers OK
+    // Runs while each dialog is open, as the window's other messages do then.
+    std::function<void()> whileDialogOpen;
 
     bool isSelected(Mode m) const override { return mode == m; }
 
@@ -287,6 +289,7 @@ class FakeView : public View {
                                std::u16string_view defaultText) override {
         dialogs.push_back({Dialog::Input, std::u16string(prompt), std::u16string(title),
                            std::u16string(defaultText)});
+        runWhileOpen();
         if (inputAnswers.empty()) {
             return std::u16string(defaultText);
         }
@@ -298,12 +301,20 @@ class FakeView : public View {
     BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
                          std::u16string_view title) override {
         dialogs.push_back({Dialog::Box, std::u16string(text), std::u16string(title), u"", kind});
+        runWhileOpen();
         if (boxAnswers.empty()) {
             return BoxAnswer::Ok;
         }
         const BoxAnswer answer = boxAnswers.front();
         boxAnswers.pop_front();
         return answer;
+    }
+
+  private:
+    void runWhileOpen() {
+        if (whileDialogOpen) {
+            whileDialogOpen();
+        }
     }
 };
 

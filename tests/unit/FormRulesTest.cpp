@@ -2,6 +2,8 @@
 // what the keyboard and dropped files do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "Fakes.h"
@@ -119,7 +121,13 @@ TEST(WindowClickTest, EnterEscAndControlsWithoutACommandDoNothing) {
     EXPECT_EQ(f.view.mode, Mode::Normal);
 }
 
-TEST(FileDropTest, OneApkSelectsInstallModeAndPutsItsPathInText1) {
+// Drops one name onto the window.
+void dropOne(Form& form, std::u16string_view path) {
+    const std::vector<std::u16string> paths{std::u16string(path)};
+    form.filesDropped(paths);
+}
+
+TEST(FileDropTest, OneApkFileSelectsInstallModeAndPutsItsPathInText1) {
     struct Case {
         std::u16string dropped;
         std::u16string text1;
@@ -130,25 +138,79 @@ TEST(FileDropTest, OneApkSelectsInstallModeAndPutsItsPathInText1) {
                                   {u"C:\\Tom&Jerry\\t.apk", u"\"C:\\Tom&Jerry\\t.apk\""}};
     for (const Case& c : cases) {
         FormFixture f;
+        f.platform.setEntry(c.dropped, EntryKind::OrdinaryFile);
         f.view.text1 = u"earlier";
-        const std::vector<std::u16string> paths{c.dropped};
-        f.form.filesDropped(paths);
+        dropOne(f.form, c.dropped);
         EXPECT_EQ(f.view.mode, Mode::Install);
         EXPECT_EQ(f.view.text1, c.text1);
         EXPECT_TRUE(f.platform.posts.empty()) << "nothing is typed before Start";
     }
 }
 
+TEST(FileDropTest, AFileNamedWithAPercentOrAQuoteIsRefusedWithItsOwnText) {
+    // cmd expands %NAME% inside quotes too, and a quote would end them.
+    for (const std::u16string_view path :
+         {u"C:\\下载\\50%off.apk", u"C:\\%TEMP%\\a.apk", u"C:\\x\"&calc&\".apk"}) {
+        FormFixture f;
+        f.platform.setEntry(path, EntryKind::OrdinaryFile);
+        f.view.mode = Mode::Transfer;
+        dropOne(f.form, path);
+        EXPECT_EQ(f.view.mode, Mode::Transfer);
+        EXPECT_EQ(f.view.text1, u"文件名含有%或引号，请改名后再拖入");
+    }
+}
+
 TEST(FileDropTest, AnythingElseOnlySaysWhatToDrop) {
-    const std::vector<std::vector<std::u16string>> drops{
-        {u"C:\\a.apk", u"C:\\b.apk"}, {u"C:\\notes.txt"}, {u"C:\\folder.apk"}, {u"C:\\apk"}, {}};
+    FormFixture files;
+    for (const std::u16string_view file :
+         {u"C:\\a.apk", u"C:\\b.apk", u"C:\\notes.txt", u"C:\\apk"}) {
+        files.platform.setEntry(file, EntryKind::OrdinaryFile);
+    }
+    files.platform.setEntry(u"C:\\folder.apk", EntryKind::Directory);
+    files.platform.setEntry(u"C:\\hidden.apk", EntryKind::HiddenOrSystem);
+    // A forged name that no file can have fails for being missing first.
+    const std::vector<std::vector<std::u16string>> drops{{u"C:\\a.apk", u"C:\\b.apk"},
+                                                         {u"C:\\notes.txt"},
+                                                         {u"C:\\folder.apk"},
+                                                         {u"C:\\hidden.apk"},
+                                                         {u"C:\\missing.apk"},
+                                                         {u"C:\\x\"&calc&\".apk"},
+                                                         {u"C:\\apk"},
+                                                         {}};
     for (const auto& paths : drops) {
         FormFixture f;
-        f.platform.setEntry(u"C:\\folder.apk", EntryKind::Directory);
+        f.platform.entries = files.platform.entries;
         f.view.mode = Mode::Transfer;
         f.form.filesDropped(paths);
         EXPECT_EQ(f.view.mode, Mode::Transfer);
         EXPECT_EQ(f.view.text1, u"请拖入一个.apk文件");
+    }
+}
+
+TEST(FileDropTest, ADropWhileABoxOrPromptIsOpenChangesNothing) {
+    struct Case {
+        const char* what;
+        Mode mode;
+        std::function<void(FormFixture&)> openDialog;
+    };
+    const std::vector<Case> cases{
+        {"a confirmation box of Start", Mode::Bootloader,
+         [](FormFixture& f) { f.pressStart(Mode::Bootloader, u"刷入Boot"); }},
+        {"a prompt of a menu item", Mode::Normal,
+         [](FormFixture& f) { f.form.clicked(kChangeResolutionItem); }}};
+    for (const Case& c : cases) {
+        FormFixture f;
+        f.platform.setEntry(kPath, EntryKind::OrdinaryFile);
+        f.view.mode = c.mode;
+        f.view.whileDialogOpen = [&f] { dropOne(f.form, kPath); };
+        c.openDialog(f);
+        EXPECT_FALSE(f.view.dialogs.empty()) << c.what;
+        EXPECT_EQ(f.view.mode, c.mode) << c.what;
+        EXPECT_EQ(std::ranges::count(f.view.statusWrites, kPath), 0) << c.what;
+
+        f.view.whileDialogOpen = nullptr;
+        dropOne(f.form, kPath);
+        EXPECT_EQ(f.view.text1, kPath) << "once the dialog is closed, after " << c.what;
     }
 }
 

@@ -42,7 +42,7 @@ class FileDropTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(window_->created());
-        root_ = std::filesystem::temp_directory_path() / L"vantrel 拖放 测试";
+        root_ = std::filesystem::temp_directory_path() / L"vantrel-drops";
         std::filesystem::create_directories(root_ / L"folder.apk");
     }
 
@@ -93,21 +93,24 @@ TEST_F(FileDropTest, OneApkWithABlankAndChineseInItsPathSelectsInstallModeQuoted
 }
 
 TEST_F(FileDropTest, AnApkInCapitalsCountsToo) {
-    const std::wstring apk = L"C:\\ADB\\MAGISK.APK";
+    const std::wstring apk = file(L"MAGISK.APK");
     drop<wchar_t>({apk});
     EXPECT_TRUE(installModeSelected());
     EXPECT_EQ(text1(), apk);
 }
 
 TEST_F(FileDropTest, AListFromAnAnsiProgramIsReadInItsCodePage) {
-    drop<char>({"C:\\ADB\\X-llq.apk"});
+    const std::wstring apk = file(L"X-llq.apk");
+    drop<char>({std::filesystem::path(apk).string()});
     EXPECT_TRUE(installModeSelected());
-    EXPECT_EQ(text1(), L"C:\\ADB\\X-llq.apk");
+    EXPECT_EQ(text1(), apk);
 }
 
-TEST_F(FileDropTest, TwoFilesATextFileOrAFolderOnlySayWhatToDrop) {
-    const std::vector<std::vector<std::wstring>> drops{
-        {file(L"a.apk"), file(L"b.apk")}, {file(L"说明.txt")}, {(root_ / L"folder.apk").wstring()}};
+TEST_F(FileDropTest, TwoFilesATextFileAFolderOrAMissingFileOnlySayWhatToDrop) {
+    const std::vector<std::vector<std::wstring>> drops{{file(L"a.apk"), file(L"b.apk")},
+                                                       {file(L"说明.txt")},
+                                                       {(root_ / L"folder.apk").wstring()},
+                                                       {(root_ / L"missing.apk").wstring()}};
     for (const auto& names : drops) {
         SetWindowTextW(GetDlgItem(window_->handle(), kStatusBox), L"C:\\ADB\\Magisk.apk");
         drop(names);

@@ -1,4 +1,4 @@
-// The menu bar, read inside the program by the menu probe.
+// The menu bar, read inside the program by the probe.
 #include <algorithm>
 #include <string>
 #include <vector>

@@ -10,7 +10,7 @@ namespace e2e {
 const std::wstring& vantrelPath();
 void setVantrelPath(std::wstring path);
 
-// Where the 32-bit menu probe and its host lie, for a 32-bit vantrel.exe: the
+// Where the 32-bit probe and its host lie, for a 32-bit vantrel.exe: the
 // option --probes-32=FOLDER (a Windows path); empty when not given.
 const std::wstring& probeFolder32();
 void setProbeFolder32(std::wstring folder);

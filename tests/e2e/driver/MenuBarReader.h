@@ -16,9 +16,7 @@ struct MenuEntry {
     std::vector<MenuEntry> items;
 };
 
-// The program's menu bar, read inside its process by the menu probe, which
-// probehost.exe loads there with a message hook: the pair beside the driver
-// for a 64-bit program, the one from --probes-32 for a 32-bit program.
+// The program's menu bar, read inside its process by the probe.
 std::vector<MenuEntry> readMenuBar(HWND mainWindow);
 
 }  // namespace e2e
