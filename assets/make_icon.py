@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Draws Vantrel's icon: a green rounded square with a console prompt ">_".
 
-Writes a Windows .ico with 16, 24, 32 and 48 pixel images in 32-bit colour
-(BGRA bitmaps with alpha, which every Windows version from 7 on reads).
+Writes a Windows .ico with 16, 24, 32 and 48 pixel images in 32-bit colour,
+each as a PNG with alpha, which every Windows version from Vista on reads at
+any size; a PNG of this drawing takes a tenth of the room of a bitmap, and
+the icon goes into the program itself.
 Usage: make_icon.py OUTPUT.ico [PREVIEW.ppm]
 """
 import math
 import struct
 import sys
+import zlib
 
 SIZES = (16, 24, 32, 48)
 SUPERSAMPLING = 4
@@ -66,13 +69,18 @@ def render(size):
     return [[pixel(size, x, y) for x in range(size)] for y in range(size)]
 
 
-def bitmap_entry(image):
-    """A BITMAPINFOHEADER image: BGRA rows bottom-up, then an all-zero AND mask."""
+def png_chunk(kind, data):
+    return (struct.pack(">I", len(data)) + kind + data +
+            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+
+def png_entry(image):
+    """An 8-bit RGBA PNG, rows top-down, each with filter type 0."""
     size = len(image)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    pixels = b"".join(bytes((b, g, r, a)) for row in reversed(image) for (r, g, b, a) in row)
-    mask_row = ((size + 31) // 32) * 4
-    return header + pixels + bytes(mask_row * size)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    rows = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in image)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
+            png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
 
 
 def icon_file(images):
@@ -80,7 +88,7 @@ def icon_file(images):
     offset = 6 + 16 * len(images)
     entries, data = b"", b""
     for image in images:
-        blob = bitmap_entry(image)
+        blob = png_entry(image)
         size = len(image)
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(blob),
                                offset + len(data))

@@ -14,9 +14,15 @@ export WINEPREFIX
 # The 64-bit loader runs the programs: the "wine" wrapper prefers an installed
 # wine32, which fails where the kernel cannot run 32-bit programs. A 32-bit
 # program the 64-bit loader hands to start.exe /exec, which starts it with
-# wine32's loader, waits for it and passes on its exit status.
-if [ -x /usr/lib/wine/wine64 ]; then VANTREL_WINE=/usr/lib/wine/wine64; else VANTREL_WINE=wine; fi
-export VANTREL_WINE
+# wine32's loader, waits for it and passes on its exit status. Every program
+# runs with the address-space layout fixed: see scripts/wine-fixed-layout.
+if [ -x /usr/lib/wine/wine64 ]; then
+    VANTREL_WINE_LOADER=/usr/lib/wine/wine64
+else
+    VANTREL_WINE_LOADER=wine
+fi
+VANTREL_WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-fixed-layout"
+export VANTREL_WINE VANTREL_WINE_LOADER
 vantrel_wine32_loader=/usr/lib/wine/wine
 
 vantrel_xvfb_pid=""

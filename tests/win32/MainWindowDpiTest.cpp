@@ -62,10 +62,16 @@ TEST_F(MainWindowDpiTest, TakesTheSuggestedPositionAndScalesEverythingFromTheTwi
         EXPECT_EQ(frame.left, suggested.left);
         EXPECT_EQ(frame.top, suggested.top);
 
+        // The controls' area, and the status bar below it across the whole width.
         RECT client;
         GetClientRect(handle(), &client);
+        const HWND statusBar = GetDlgItem(handle(), kPhoneStatusBar);
+        const RECT bar = rectInClientArea(handle(), statusBar);
         EXPECT_EQ(width(client), pixels(kClientWidthTwips, dpi));
-        EXPECT_EQ(height(client), pixels(kClientHeightTwips, dpi));
+        EXPECT_EQ(bar.top, pixels(kClientHeightTwips, dpi));
+        EXPECT_EQ(bar.bottom, height(client));
+        EXPECT_EQ(width(bar), width(client));
+        EXPECT_EQ(fontHeight(statusBar), fontHeight(GetDlgItem(handle(), kStartButton)));
 
         for (const ControlDefinition& definition : controlsInTabOrder()) {
             SCOPED_TRACE(definition.formName);

@@ -1,16 +1,16 @@
 #include "win32/platform/DeviceProperties.h"
 
-// DEVPKEY_Device_ProblemCode is defined here, not only declared.
-#include <initguid.h>
-// After initguid.h.
-#include <devpkey.h>
-
 #include <algorithm>
 
 #include "win32/common/WideText.h"
 
 namespace vantrel::win32 {
 namespace {
+
+// DEVPKEY_Device_ProblemCode. Defined here rather than through initguid.h and
+// devpkey.h, which would put every one of Windows' property keys into the program.
+constexpr DEVPROPKEY kProblemCodeKey{
+    {0x4340a6c5, 0x93fa, 0x4706, {0x97, 0x2c, 0x7b, 0x64, 0x80, 0x08, 0xa5, 0xa7}}, 3};
 
 // Instance ids and short ID lists fit at the first try, in one call rather
 // than two; longer lists take a second.
@@ -111,7 +111,7 @@ std::optional<std::uint32_t> DeviceOfSet::problemCodeProperty() {
     std::uint32_t code = 0;
     DWORD size = 0;
     if (api_.getDeviceProperty == nullptr ||
-        !api_.getDeviceProperty(set_, &device_, &DEVPKEY_Device_ProblemCode, &type,
+        !api_.getDeviceProperty(set_, &device_, &kProblemCodeKey, &type,
                                 reinterpret_cast<BYTE*>(&code), sizeof code, &size, 0) ||
         type != DEVPROP_TYPE_UINT32 || size != sizeof code) {
         return std::nullopt;

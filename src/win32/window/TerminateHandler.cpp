@@ -1,14 +1,11 @@
-// std::terminate's default handler. GCC's own prints the exception's demangled
-// type to stderr, which a GUI program does not have; this one ends the
-// program as that one does in the end, by abort(). Defining it here keeps
-// GCC's demangler and printf, about 70 KB, out of vantrel.exe.
+// What std::terminate calls by default in the program. libstdc++'s own default,
+// __gnu_cxx::__verbose_terminate_handler, prints the exception's demangled
+// type to stderr, which a GUI program does not have, and brings the demangler
+// and printf, about 70 KB. The linker's --wrap (see CMakeLists.txt) sends the
+// runtime's one reference to that handler here instead; nothing of libstdc++
+// is redefined. This ends the program as that handler does in the end.
 #include <cstdlib>
-#include <exception>
 
-namespace __gnu_cxx {
-
-void __verbose_terminate_handler() {
+extern "C" [[noreturn]] void __wrap__ZN9__gnu_cxx27__verbose_terminate_handlerEv() {
     std::abort();
 }
-
-}  // namespace __gnu_cxx

@@ -15,6 +15,12 @@ namespace e2e {
 MainWindow::MainWindow(HWND window)
     : window_(window), threadId_(GetWindowThreadProcessId(window, nullptr)) {}
 
+DWORD MainWindow::processId() const {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window_, &process);
+    return process;
+}
+
 HWND MainWindow::control(int id) const {
     HWND child = GetDlgItem(window_, id);
     if (child == nullptr) {

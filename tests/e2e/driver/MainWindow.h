@@ -17,6 +17,7 @@ class MainWindow {
 
     HWND handle() const { return window_; }
     DWORD threadId() const { return threadId_; }
+    DWORD processId() const;
 
     // The child control with this command id; the check fails when it is missing.
     HWND control(int id) const;

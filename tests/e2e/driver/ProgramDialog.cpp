@@ -72,8 +72,15 @@ bool ProgramDialog::hasButton(int id) const {
 }
 
 int ProgramDialog::defaultButton() const {
-    const LRESULT result = sendToProgram(dialog_, DM_GETDEFID);
-    return HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
+    // The one drawn as the default, which Enter presses.
+    for (HWND child = GetWindow(dialog_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+        if (className(child) == L"Button" && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            return GetDlgCtrlID(child);
+        }
+    }
+    return 0;
 }
 
 void ProgramDialog::setAnswer(std::wstring_view text) {

@@ -1,0 +1,165 @@
+// The status bar under the controls says whether a phone is attached and in
+// which mode, as Windows lists the USB devices: fake device nodes stand in
+// for phones, and each change is announced as Windows announces it. A click
+// on the bar tells more. The program never starts anything but consoles.
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <list>
+#include <string>
+
+#include "driver/DriverOptions.h"
+#include "driver/MessagePump.h"
+#include "driver/Processes.h"
+#include "driver/Units.h"
+#include "driver/VantrelTest.h"
+#include "support/FakeUsbDevices.h"
+#include "win32/common/UniqueHandles.h"
+
+namespace e2e {
+namespace {
+
+using namespace vantrel;
+using fakeusb::FakeDeviceKind;
+using fakeusb::FakeUsbDevice;
+using vantrel::win32::UniqueHandle;
+
+constexpr wchar_t kNoPhoneAdvice[] = L"请用数据线连接手机，并在手机的“开发者选项”里打开“USB调试”。";
+constexpr wchar_t kAdbAdvice[] =
+    L"ADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。";
+constexpr wchar_t kNoDriverAdvice[] =
+    L"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。";
+
+class StatusBarTest : public VantrelTest {
+  protected:
+    void SetUp() override {
+        fakeusb::removeLeftoverFakeDevices();
+        VantrelTest::SetUp();
+    }
+
+    void TearDown() override {
+        VantrelTest::TearDown();
+        phones_.clear();
+    }
+
+    // Plugs a phone in, or pulls one out, as Windows tells every window.
+    void plugIn(FakeDeviceKind kind) {
+        phones_.emplace_back(kind, std::to_wstring(++serial_));
+        fakeusb::broadcastDeviceChange();
+    }
+    void pullOut(FakeDeviceKind kind) {
+        phones_.remove_if([kind](const Phone& phone) { return phone.kind == kind; });
+        fakeusb::broadcastDeviceChange();
+    }
+
+    // Waits for the bar to say this; the check fails with what it says instead.
+    void expectBar(const std::wstring& text) {
+        pumpUntil([&] { return window().phoneStatus() == text; });
+        EXPECT_EQ(window().phoneStatus(), text);
+    }
+
+    // The box of a click on the bar: owned by the window, OK alone, the
+    // information icon; closed with OK.
+    void expectDetails(const std::wstring& text) {
+        window().clickStatusBar();
+        ProgramDialog box = waitForDialog();
+        EXPECT_EQ(box.title(), L"设备状态");
+        EXPECT_EQ(box.messageText(), text);
+        EXPECT_TRUE(box.hasButton(IDOK));
+        EXPECT_FALSE(box.hasButton(IDCANCEL) || box.hasButton(IDYES) || box.hasButton(IDNO));
+        EXPECT_EQ(box.owner(), window().handle());
+        EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Information));
+        box.press(IDOK);
+        window().settle();
+    }
+
+  private:
+    struct Phone {
+        Phone(FakeDeviceKind deviceKind, const std::wstring& serial)
+            : kind(deviceKind), device(deviceKind, serial) {}
+        FakeDeviceKind kind;
+        FakeUsbDevice device;
+    };
+
+    std::list<Phone> phones_;
+    int serial_ = 0;
+};
+
+TEST_F(StatusBarTest, EveryMixOfPhonesIsToldAsTheyComeAndGo) {
+    expectBar(L"未检测到手机");
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"手机已连接（ADB）");
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"已连接2台手机（ADB）");
+    pullOut(FakeDeviceKind::AdbPhone);
+    plugIn(FakeDeviceKind::FastbootPhone);
+    expectBar(L"手机已连接（Fastboot）");
+    plugIn(FakeDeviceKind::FastbootPhone);
+    expectBar(L"已连接2台手机（Fastboot）");
+    pullOut(FakeDeviceKind::FastbootPhone);
+    plugIn(FakeDeviceKind::PhoneWithoutDriverKey);
+    expectBar(L"手机已连接，但没有驱动");
+    plugIn(FakeDeviceKind::PhoneWithProblemCode);
+    plugIn(FakeDeviceKind::PhoneWithFailedInstall);
+    plugIn(FakeDeviceKind::OtherDevice);
+    expectBar(L"手机已连接，但没有驱动");
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"ADB 1台，无驱动 3台");
+    plugIn(FakeDeviceKind::FastbootPhone);
+    expectBar(L"ADB 1台，Fastboot 1台，无驱动 3台");
+    pullOut(FakeDeviceKind::PhoneWithoutDriverKey);
+    pullOut(FakeDeviceKind::PhoneWithProblemCode);
+    pullOut(FakeDeviceKind::PhoneWithFailedInstall);
+    expectBar(L"ADB 1台，Fastboot 1台");
+    pullOut(FakeDeviceKind::AdbPhone);
+    pullOut(FakeDeviceKind::FastbootPhone);
+    expectBar(L"未检测到手机");
+}
+
+TEST_F(StatusBarTest, AClickOnTheBarAdvisesForEachKindOfPhone) {
+    expectBar(L"未检测到手机");
+    expectDetails(std::wstring(L"未检测到手机\r\n\r\n") + kNoPhoneAdvice);
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"手机已连接（ADB）");
+    expectDetails(std::wstring(L"手机已连接（ADB）\r\n\r\n") + kAdbAdvice);
+    plugIn(FakeDeviceKind::PhoneWithoutDriverKey);
+    expectBar(L"ADB 1台，无驱动 1台");
+    expectDetails(std::wstring(L"ADB 1台，无驱动 1台\r\n\r\n") + kAdbAdvice + L"\r\n" +
+                  kNoDriverAdvice);
+    EXPECT_EQ(statusText(), L"") << "Text1 stays as it was";
+}
+
+// Every process that the program started, as Windows records each one's parent.
+std::vector<std::wstring> childrenOf(DWORD parent) {
+    std::vector<std::wstring> names;
+    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
+        if (entry.th32ParentProcessID == parent) {
+            names.emplace_back(entry.szExeFile);
+        }
+    }
+    return names;
+}
+
+TEST_F(StatusBarTest, ThePhonesAreCountedWithoutStartingAnyProgramButConsoles) {
+    const NewCommandInterpreters consoles;
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"手机已连接（ADB）");
+    window().click(kOpenConsoleButton);
+    pumpUntil([&] { return !consoles.started().empty(); });
+    startNormalItem(L"列出ADB设备");
+    chooseMenuItem(kAdbHelpItem);
+    const std::vector<std::wstring> started = childrenOf(window().processId());
+    EXPECT_FALSE(started.empty()) << "the console the program opened";
+    for (const std::wstring& name : started) {
+        EXPECT_TRUE(equalIgnoringCase(name, L"cmd.exe") || equalIgnoringCase(name, L"conhost.exe"))
+            << utf8(name);
+    }
+}
+
+}  // namespace
+}  // namespace e2e
