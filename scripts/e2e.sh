@@ -46,6 +46,8 @@ export WINEPREFIX
 : "${VANTREL_E2E_DPI_PREFIX:=$WINEPREFIX-dpi144}"
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
+# shellcheck source=scripts/window-picture.sh
+source scripts/window-picture.sh
 
 lane_prefix() { # LANE: 1 to $lanes, or dpi
     case "$1" in
@@ -324,23 +326,8 @@ probe_32_bit_passed() {
 
 # Shows the window alone on the desktop and takes its picture from the display.
 screenshot() {
-    local ready="$WINEPREFIX/drive_c/e2e-ready" done_flag="$WINEPREFIX/drive_c/e2e-done" pose status=0
-    rm -f "$ready" "$done_flag"
-    "$VANTREL_WINE" "$driver" --vantrel="$vantrel_exe" \
-        --pose-for-screenshot='C:\e2e-ready;C:\e2e-done' &
-    pose=$!
-    for _ in $(seq 1 300); do
-        [ -s "$ready" ] && break
-        sleep 0.1
-    done
-    if [ -s "$ready" ]; then
-        sleep 0.5 # the window is up; give the X server a moment to draw it
-        import -window root -crop "$(cat "$ready")" +repage "$build_dir/e2e-window.png" || status=$?
-    else
-        status=1
-    fi
-    touch "$done_flag"
-    wait "$pose" || status=$?
+    local status=0
+    vantrel_take_window_picture "$driver" "$vantrel_exe" "$build_dir/e2e-window.png" || status=$?
     if [ "$status" -eq 0 ]; then
         report_step screenshot 0 "== Screenshot saved as $build_dir/e2e-window.png"
     else

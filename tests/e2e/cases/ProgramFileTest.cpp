@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <cwchar>
 #include <optional>
@@ -149,6 +150,46 @@ TEST_F(ProgramFileTest, IconHas48By48In32BitColourAndTheSmallerSizes) {
     }
     EXPECT_TRUE(has48In32Bit) << "no 48x48 image in 32-bit colour";
     EXPECT_TRUE(widths.contains(16) && widths.contains(32)) << "16x16 or 32x32 is missing";
+}
+
+// The names of the DLLs that the program file imports, read from its import
+// directory (a 32- or a 64-bit image, whichever it is).
+std::vector<std::string> importedDlls(HMODULE module) {
+    // A module loaded as an image resource is flagged in its handle's low bits.
+    const auto* base =
+        reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
+    const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const BYTE* nt = base + dos.e_lfanew;
+    const auto magic =
+        *reinterpret_cast<const WORD*>(nt + offsetof(IMAGE_NT_HEADERS32, OptionalHeader));
+    const IMAGE_DATA_DIRECTORY directory =
+        magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
+            ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)
+                  ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
+            : reinterpret_cast<const IMAGE_NT_HEADERS32*>(nt)
+                  ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::vector<std::string> names;
+    for (const auto* import =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         directory.VirtualAddress != 0 && import->Name != 0; ++import) {
+        std::string name(reinterpret_cast<const char*>(base + import->Name));
+        std::ranges::transform(name, name.begin(), [](char c) {
+            return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        });
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST_F(ProgramFileTest, ImportsOnlyWindowsOwnDllsAndNoneThatAsksForDevices) {
+    const std::vector<std::string> imported = importedDlls(program_.get());
+    EXPECT_FALSE(imported.empty());
+    const std::set<std::string> windowsOwn{"comctl32.dll", "gdi32.dll", "kernel32.dll",
+                                           "msvcrt.dll", "user32.dll"};
+    for (const std::string& dll : imported) {
+        // SetupAPI is loaded only once the window shows, so that it never delays it.
+        EXPECT_TRUE(windowsOwn.contains(dll)) << dll;
+    }
 }
 
 TEST_F(ProgramFileTest, VersionNamesTheProductAndAgreesWithItsNumbers) {

@@ -12,6 +12,7 @@
 #include "driver/MessagePump.h"
 #include "driver/ProgramProcess.h"
 #include "driver/WorkFolder.h"
+#include "support/FakeUsbDevices.h"
 
 namespace e2e {
 namespace {
@@ -33,8 +34,16 @@ void writeGeometry(HWND window, const std::wstring& file) {
 int poseForScreenshot(const std::wstring& readyFile, const std::wstring& doneFile) {
     try {
         removeAutoStartMarker();
+        vantrel::fakeusb::removeLeftoverFakeDevices();
+        // A phone in ADB mode, as the window shows it most of the time.
+        const vantrel::fakeusb::FakeUsbDevice phone(vantrel::fakeusb::FakeDeviceKind::AdbPhone,
+                                                    L"PICTURE");
         const ProgramProcess program(vantrelPath());
-        MainWindow(program.mainWindow()).settle();
+        MainWindow window(program.mainWindow());
+        if (!pumpUntil([&] { return window.phoneStatus() == L"手机已连接（ADB）"; })) {
+            throw std::runtime_error("the status bar did not show the phone");
+        }
+        window.settle();
         writeGeometry(program.mainWindow(), readyFile);
         const bool shot = pumpUntil(
             [&] { return GetFileAttributesW(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, 60s);
