@@ -1,19 +1,24 @@
 // Starts programs in alternation and measures each start: the time from the
-// process start to its window being visible, and its peak working set once it
-// idles. The first round warms the system's caches up and is not counted.
+// process start to its window being visible, the time from then on until its
+// status bar first shows a text, and its peak working set once it idles. The
+// first round warms the system's caches up and is not counted.
 // Usage: startup-probe RUNS PROGRAM WINDOW_CLASS [PROGRAM WINDOW_CLASS]...
 // Prints one line a program, in the order given:
-//   "<median milliseconds> <median peak working set in KiB> <median time ratio>"
+//   "<median milliseconds> <median peak working set in KiB> <median time ratio>
+//    <median milliseconds to the status bar's first text, or - for none>"
 // where the time ratio is the first program's start over this one's in the same
 // round: starts next to each other share the machine's load, which on a busy
 // machine drifts more than the programs differ.
 #include <windows.h>
 // psapi.h needs windows.h first.
 #include <psapi.h>
+// commctrl.h needs windows.h first.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,12 +30,15 @@ using vantrel::win32::UniqueHandle;
 
 constexpr double kWindowTimeoutMilliseconds = 20000;
 constexpr DWORD kIdleSettleMilliseconds = 300;
+// A status bar that shows nothing by then shows nothing of its own at all.
+constexpr double kStatusTextTimeoutMilliseconds = 3000;
 
 struct Program {
     const wchar_t* path;
     const wchar_t* windowClass;
     std::vector<double> milliseconds;
     std::vector<double> peakKibibytes;
+    std::vector<double> statusTextMilliseconds;
 };
 
 double elapsedMilliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -49,6 +57,23 @@ double median(std::vector<double> values) {
 bool visibleWindowOfClass(const wchar_t* windowClass) {
     const HWND window = FindWindowW(windowClass, nullptr);
     return window != nullptr && IsWindowVisible(window);
+}
+
+// How long after `shown` the window's status bar first holds a text; nothing
+// when it has none within the timeout, or no status bar.
+std::optional<double> millisecondsToStatusText(const wchar_t* windowClass, LARGE_INTEGER shown) {
+    const HWND bar =
+        FindWindowExW(FindWindowW(windowClass, nullptr), nullptr, STATUSCLASSNAMEW, nullptr);
+    for (LARGE_INTEGER now;;) {
+        QueryPerformanceCounter(&now);
+        if (bar != nullptr && SendMessageW(bar, WM_GETTEXTLENGTH, 0, 0) > 0) {
+            return elapsedMilliseconds(shown, now);
+        }
+        if (bar == nullptr || elapsedMilliseconds(shown, now) > kStatusTextTimeoutMilliseconds) {
+            return std::nullopt;
+        }
+        Sleep(1);
+    }
 }
 
 // Ends the started program however the measurement went.
@@ -88,6 +113,7 @@ bool measureOnce(Program& program, bool counted) {
         }
         Sleep(1);  // polls without crowding the program that is starting
     }
+    const std::optional<double> statusText = millisecondsToStatusText(program.windowClass, shown);
     WaitForInputIdle(running.process.get(), 5000);
     Sleep(kIdleSettleMilliseconds);
     PROCESS_MEMORY_COUNTERS memory{};
@@ -96,6 +122,9 @@ bool measureOnce(Program& program, bool counted) {
     if (counted) {
         program.milliseconds.push_back(elapsedMilliseconds(started, shown));
         program.peakKibibytes.push_back(static_cast<double>(memory.PeakWorkingSetSize) / 1024);
+        if (statusText) {
+            program.statusTextMilliseconds.push_back(*statusText);
+        }
     }
     return true;
 }
@@ -110,7 +139,7 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = _wtoi(argv[1]);
     std::vector<Program> programs;
     for (int argument = 2; argument < argc; argument += 2) {
-        programs.push_back({argv[argument], argv[argument + 1], {}, {}});
+        programs.push_back({argv[argument], argv[argument + 1], {}, {}, {}});
     }
     for (int round = 0; round <= runs; ++round) {
         for (Program& program : programs) {
@@ -125,8 +154,13 @@ int wmain(int argc, wchar_t** argv) {
         for (std::size_t round = 0; round < first.size(); ++round) {
             ratios.push_back(first[round] / program.milliseconds[round]);
         }
-        std::printf("%.2f %.0f %.2f\n", median(program.milliseconds), median(program.peakKibibytes),
+        std::printf("%.2f %.0f %.2f ", median(program.milliseconds), median(program.peakKibibytes),
                     median(ratios));
+        if (program.statusTextMilliseconds.size() == program.milliseconds.size()) {
+            std::printf("%.1f\n", median(program.statusTextMilliseconds));
+        } else {
+            std::printf("-\n");
+        }
     }
     return 0;
 }

@@ -68,9 +68,9 @@ bool hasSignature(std::span<const std::uint8_t> fileStart, const Signature& sign
 std::optional<std::u16string_view> imageWarning(ExpectedImage expected,
                                                 std::span<const std::uint8_t> fileStart) {
     const ImageRule& rule = kRules[static_cast<std::size_t>(expected)];
-    const bool counts = std::ranges::any_of(rule.anyOf, [fileStart](const Signature& signature) {
-        return hasSignature(fileStart, signature);
-    });
+    const bool counts = std::any_of(
+        rule.anyOf.begin(), rule.anyOf.end(),
+        [fileStart](const Signature& signature) { return hasSignature(fileStart, signature); });
     if (counts) {
         return std::nullopt;
     }
