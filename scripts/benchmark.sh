@@ -52,10 +52,8 @@ source scripts/wine-env.sh
 trap vantrel_stop_wine EXIT
 vantrel_start_display
 vantrel_prepare_prefix
-# Wine's virtual desktop activates windows itself; without it Wine waits for a
-# window manager that Xvfb lacks. No auto-start marker: vantrel.exe opens no console.
-"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+vantrel_use_virtual_desktop Default
+# No auto-start marker: vantrel.exe opens no console.
 rm -rf "$WINEPREFIX/drive_c/adb/qd"
 
 windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }

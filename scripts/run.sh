@@ -37,8 +37,7 @@ if [ -n "${DISPLAY:-}" ]; then
 else
     vantrel_start_display
     vantrel_prepare_prefix
-    "$VANTREL_WINE" reg add "$explorer_key" /v Desktop /d Vantrel /f >/dev/null
-    "$VANTREL_WINE" reg add "$explorer_key\\Desktops" /v Vantrel /d 1024x768 /f >/dev/null
+    vantrel_use_virtual_desktop Vantrel
     echo "No DISPLAY set: Vantrel runs in Wine's virtual desktop on the private display $DISPLAY."
     echo "Take a screenshot with:  DISPLAY=$DISPLAY import -window root vantrel.png"
 fi

@@ -22,8 +22,7 @@ source scripts/window-picture.sh
 trap vantrel_stop_wine EXIT
 vantrel_start_display
 vantrel_prepare_prefix
-"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-"$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
+vantrel_use_virtual_desktop Default
 
 mkdir -p "$(dirname "$output")"
 vantrel_take_window_picture "$vantrel_win64_dir/$vantrel_e2e_driver_in_build" \

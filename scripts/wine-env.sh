@@ -93,6 +93,15 @@ vantrel_prepare_prefix() {
     wineserver -w
 }
 
+# Every program of the prefix opens in one virtual desktop of Wine's, of that
+# name: Wine then activates windows itself instead of waiting for a window
+# manager that Xvfb lacks, and a picture of the display shows title and menu bars.
+vantrel_use_virtual_desktop() { # NAME
+    "$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$1" /f >/dev/null
+    "$VANTREL_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$1" /d 1024x768 /f \
+        >/dev/null
+}
+
 # Ends Wine and the display that this script started.
 vantrel_stop_wine() {
     wineserver -k >/dev/null 2>&1 || true

@@ -9,6 +9,7 @@
 
 #include "driver/DriverOptions.h"
 #include "driver/ProcessEnvironment.h"
+#include "driver/ProgramProcess.h"
 #include "driver/Units.h"
 #include "win32/common/UniqueHandles.h"
 
@@ -30,7 +31,7 @@ class IdleChild {
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                             CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup,
                             &started)) {
-            throw std::runtime_error("could not start idle_child.exe");
+            throw programStartFailure(program);
         }
         process_.reset(started.hProcess);
         const UniqueHandle thread(started.hThread);

@@ -1,5 +1,7 @@
 #include "driver/ProgramProbe.h"
 
+#include "driver/ProgramProcess.h"
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -101,7 +103,7 @@ class ProbeHost {
         PROCESS_INFORMATION started{};
         if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             nullptr, &startup, &started)) {
-            throw std::runtime_error("could not start probehost.exe beside the probe");
+            throw programStartFailure(exe);
         }
         process_.reset(started.hProcess);
         const UniqueHandle thread(started.hThread);

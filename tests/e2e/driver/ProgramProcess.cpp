@@ -29,11 +29,13 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::runtime_error startFailure(const std::wstring& exePath, const std::string& what) {
-    return std::runtime_error(what + ": " + utf8(exePath));
-}
-
 }  // namespace
+
+std::runtime_error programStartFailure(const std::wstring& exePath) {
+    const DWORD error = GetLastError();
+    return std::runtime_error("could not start " + utf8(exePath) + " (Windows error " +
+                              std::to_string(error) + ")");
+}
 
 HWND findProcessWindow(DWORD processId, const wchar_t* className) {
     WindowSearch search{processId, className, nullptr};
@@ -55,9 +57,7 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
     const wchar_t* directory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory, &startup, &started)) {
-        const DWORD error = GetLastError();
-        throw startFailure(
-            exePath, "could not start vantrel.exe (Windows error " + std::to_string(error) + ")");
+        throw programStartFailure(exePath);
     }
     process_.reset(started.hProcess);
     const UniqueHandle thread(started.hThread);
@@ -72,7 +72,8 @@ ProgramProcess::ProgramProcess(const std::wstring& exePath, const std::wstring& 
         return mainWindow_ != nullptr && IsWindowVisible(mainWindow_);
     });
     if (!shown) {
-        throw startFailure(exePath, "vantrel.exe showed no visible window of class Vantrel.Form1");
+        throw std::runtime_error(utf8(exePath) +
+                                 " showed no visible window of class Vantrel.Form1");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "win32/common/UniqueHandles.h"
@@ -28,6 +29,10 @@ class ProgramProcess {
     DWORD processId_ = 0;
     HWND mainWindow_ = nullptr;
 };
+
+// What the driver throws when CreateProcessW failed on a program: its path and
+// Windows' error code (GetLastError, read here).
+std::runtime_error programStartFailure(const std::wstring& exePath);
 
 // Top-level window of the class in the given process, or null.
 HWND findProcessWindow(DWORD processId, const wchar_t* className);
