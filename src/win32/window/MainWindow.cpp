@@ -31,8 +31,9 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
 
 constexpr int kIconResource = 1;
-// The phone watcher's counts arrive as this message.
-constexpr UINT kPhonesCountedMessage = WM_APP + 1;
+// Posted once the window shows: the first count of the phones, which must not
+// delay the window's appearance.
+constexpr UINT kCountPhonesMessage = WM_APP + 1;
 
 DWORD lastErrorOr(DWORD fallback) {
     const DWORD error = GetLastError();
@@ -293,11 +294,12 @@ int MainWindow::run(int showCommand) {
 void MainWindow::watchPhones() {
     // Only now: asking Windows for its devices never delays the window's appearance.
     deviceNotification_ = registerForAndroidInterfaces(window_.get());
-    phoneWatcher_.emplace(window_.get(), kPhonesCountedMessage);
+    phoneCounter_.emplace(window_.get());
+    PostMessageW(window_.get(), kCountPhonesMessage, 0, 0);
 }
 
-void MainWindow::phonesCounted(WPARAM wParam, LPARAM lParam) {
-    if (const std::optional<PhoneCounts> counts = PhoneWatcher::decodeCount(wParam, lParam)) {
+void MainWindow::countPhones() {
+    if (const std::optional<PhoneCounts> counts = phoneCounter_->countNow()) {
         form_.phonesCounted(*counts);
     } else {
         form_.phoneDetectionFailed();
@@ -341,12 +343,17 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             SendMessageW(statusBar_, WM_SIZE, 0, 0);
             return 0;
         case WM_DEVICECHANGE:
-            if (phoneWatcher_ && devicesChanged(wParam)) {
-                phoneWatcher_->countAgain();
+            if (phoneCounter_ && devicesChanged(wParam)) {
+                phoneCounter_->countWhenQuiet();
             }
             return TRUE;
-        case kPhonesCountedMessage:
-            phonesCounted(wParam, lParam);
+        case WM_TIMER:
+            if (phoneCounter_ && phoneCounter_->quietTimerFired(wParam)) {
+                countPhones();
+            }
+            return 0;
+        case kCountPhonesMessage:
+            countPhones();
             return 0;
         case WM_LBUTTONDOWN:  // only clicks outside every control reach the window itself
             form_.freeAreaClicked();

@@ -10,7 +10,7 @@
 #include "ports/View.h"
 #include "win32/common/UniqueHandles.h"
 #include "win32/window/ControlWindows.h"
-#include "win32/window/PhoneWatcher.h"
+#include "win32/window/PhoneCounter.h"
 
 namespace vantrel::win32 {
 
@@ -66,7 +66,7 @@ class MainWindow final : public View {
     void sizeClientArea(int dpi);
     // From now on the status bar follows the attached phones.
     void watchPhones();
-    void phonesCounted(WPARAM wParam, LPARAM lParam);
+    void countPhones();
     // Everything again for a new DPI, with the font made for it.
     void layoutForDpi(int dpi);
 
@@ -83,7 +83,7 @@ class MainWindow final : public View {
     UniqueWindow window_;
     HWND statusBar_ = nullptr;  // a child: it goes with the window
     UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> deviceNotification_;
-    std::optional<PhoneWatcher> phoneWatcher_;
+    std::optional<PhoneCounter> phoneCounter_;
     DWORD creationError_ = ERROR_SUCCESS;
     int showCommand_ = SW_SHOWNORMAL;
     HWND focusBeforeDeactivation_ = nullptr;
