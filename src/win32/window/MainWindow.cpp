@@ -1,7 +1,6 @@
 #include "win32/window/MainWindow.h"
 
 #include <commctrl.h>
-#include <dbt.h>
 
 #include <array>
 #include <vector>
@@ -262,11 +261,11 @@ void MainWindow::layoutForDpi(int dpi) {
         kStyle, kExStyle, dpi);
     SetWindowPos(window_.get(), nullptr, 0, 0, width(frame), height(frame),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    sizeClientArea(dpi);
     for (const ControlDefinition& definition : controlsInTabOrder()) {
         placeControl(control(definition.id), definition, dpi, font.get());
     }
     fitListFields(lists(), listFieldHeight(dpi), font.get());
+    // The bar's height follows its new font; the frame then makes room for it.
     SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     sizeClientArea(dpi);
     font_ = std::move(font);  // the old font goes only once no control uses it
@@ -340,7 +339,9 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_SIZE:
-            SendMessageW(statusBar_, WM_SIZE, 0, 0);
+            if (statusBar_ != nullptr) {
+                SendMessageW(statusBar_, WM_SIZE, 0, 0);  // it keeps to the bottom edge
+            }
             return 0;
         case WM_DEVICECHANGE:
             if (phoneCounter_ && devicesChanged(wParam)) {
