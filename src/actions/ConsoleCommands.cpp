@@ -1,5 +1,6 @@
 #include "actions/ConsoleCommands.h"
 
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -12,18 +13,17 @@ bool markerPresent(Platform& platform) {
 }
 
 void startConsoleOrSayWhy(Session& session) {
-    if (!session.platform.startConsole(consoleFolder(session.platform))) {
+    if (!startConsoleInWorkFolder(session.platform)) {
         session.view.setStatusText(std::u16string(kConsoleStartFailedStatus));
     }
 }
 
 }  // namespace
 
-std::optional<std::u16string_view> consoleFolder(Platform& platform) {
-    if (platform.isDirectory(kConsoleFolder)) {
-        return kConsoleFolder;
-    }
-    return std::nullopt;
+bool startConsoleInWorkFolder(Platform& platform) {
+    return platform.startConsole(platform.isDirectory(kConsoleFolder)
+                                     ? std::optional<std::u16string_view>(kConsoleFolder)
+                                     : std::nullopt);
 }
 
 void openConsoleIfAutoStart(Session& session) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 #include "actions/Session.h"
@@ -18,9 +17,9 @@ inline constexpr std::u16string_view kConsoleStartFailedStatus = u"无法打开c
 inline constexpr std::u16string_view kMarkerNotMadeStatus = u"无法设置自动进入cmd";
 inline constexpr std::u16string_view kMarkerNotRemovedStatus = u"无法取消自动进入cmd";
 
-// The folder a new console starts in: the work folder when it is there,
-// else none, and the console starts in the program's own current folder.
-std::optional<std::u16string_view> consoleFolder(Platform& platform);
+// Starts a console in the work folder when it is there, else in the
+// program's own current folder; false when none could be started.
+bool startConsoleInWorkFolder(Platform& platform);
 
 // At start-up: opens one console when the auto-start marker is present.
 void openConsoleIfAutoStart(Session& session);

@@ -30,7 +30,7 @@ void offerConsoleBesideTerminal(Session& session, FailureNotice notice) {
     }
     if (notice == FailureNotice::InStatusBox) {
         openConsole(session);
-    } else if (!session.platform.startConsole(consoleFolder(session.platform))) {
+    } else if (!startConsoleInWorkFolder(session.platform)) {
         session.view.messageBox(kConsoleStartFailedStatus, BoxKind::Notice, kHintTitle);
     }
 }

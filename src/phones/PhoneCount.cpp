@@ -34,22 +34,27 @@ std::u16string folded(std::u16string_view text) {
 }  // namespace
 
 PhoneCounts countPhones(std::span<const UsbDeviceNode> nodes) {
-    PhoneCounts counts;
-    std::vector<std::u16string> counted;
+    // One node, listed more than once (say once for its Android interface),
+    // is one phone, with an interface when any listing shows one.
+    std::vector<UsbDeviceNode> distinct;
     for (const UsbDeviceNode& node : nodes) {
-        const std::u16string key = folded(node.instanceId);
-        if (std::ranges::find(counted, key) != counted.end()) {
-            continue;
+        const auto same =
+            std::ranges::find(distinct, folded(node.instanceId),
+                              [](const UsbDeviceNode& known) { return folded(known.instanceId); });
+        if (same == distinct.end()) {
+            distinct.push_back(node);
+        } else {
+            same->hasAndroidInterface = same->hasAndroidInterface || node.hasAndroidInterface;
         }
+    }
+    PhoneCounts counts;
+    for (const UsbDeviceNode& node : distinct) {
         if (node.hasAndroidInterface) {
             ++(anyIdNames(node, kFastbootProtocol) ? counts.fastboot : counts.adb);
         } else if ((anyIdNames(node, kAdbProtocol) || anyIdNames(node, kFastbootProtocol)) &&
                    driverMissingOrBroken(node)) {
             ++counts.withoutDriver;
-        } else {
-            continue;
         }
-        counted.push_back(key);
     }
     return counts;
 }

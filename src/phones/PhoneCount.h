@@ -22,7 +22,8 @@ struct PhoneCounts {
 // - a node without one is a phone without a driver when its IDs name the
 //   ADB or the fastboot protocol and its driver does not work: it reports a
 //   problem, has a problem code, or has no driver key.
-// IDs are compared without regard to case, and a node listed twice counts once.
+// IDs and instance ids are compared without regard to case; a node listed
+// twice counts once, with an interface when either listing has one.
 PhoneCounts countPhones(std::span<const UsbDeviceNode> nodes);
 
 }  // namespace vantrel

@@ -41,7 +41,8 @@ TEST(PhoneCountTest, ProtocolIdsAreComparedWithoutRegardToCase) {
 }
 
 TEST(PhoneCountTest, OneNodeListedTwiceIsOnePhone) {
-    const std::vector nodes{withDriver(u"USB\\A\\1", kAdbIds), withDriver(u"usb\\a\\1", kAdbIds)};
+    const std::vector nodes{withoutInterface(u"USB\\A\\1", kAdbIds),
+                            withDriver(u"usb\\a\\1", kAdbIds)};
     EXPECT_EQ(countPhones(nodes), (PhoneCounts{1, 0, 0}));
 }
 

@@ -24,13 +24,11 @@ class UsbDeviceListTest : public ::testing::Test {
   protected:
     void SetUp() override {
         fakeusb::removeLeftoverFakeDevices();
-        const auto listed = listUsbDevices();
-        ASSERT_TRUE(listed);
-        before_ = countPhones(*listed);
+        before_ = countPhones(listed());
     }
 
     static std::vector<UsbDeviceNode> listed() {
-        auto nodes = listUsbDevices();
+        auto nodes = UsbDeviceQuery().list();
         EXPECT_TRUE(nodes);
         return nodes.value_or(std::vector<UsbDeviceNode>{});
     }
@@ -64,64 +62,56 @@ bool hasId(const UsbDeviceNode& node, std::u16string_view id) {
     return std::ranges::find(node.ids, id) != node.ids.end();
 }
 
-TEST_F(UsbDeviceListTest, ListsEachAttachedDeviceOnceWithItsFacts) {
-    const FakeUsbDevice adb(FakeDeviceKind::AdbPhone, L"A1");
-    const FakeUsbDevice fastboot(FakeDeviceKind::FastbootPhone, L"F1");
-    const FakeUsbDevice noDriverKey(FakeDeviceKind::PhoneWithoutDriverKey, L"N1");
-    const FakeUsbDevice problemCode(FakeDeviceKind::PhoneWithProblemCode, L"P1");
-    const FakeUsbDevice failedInstall(FakeDeviceKind::PhoneWithFailedInstall, L"I1");
-    const FakeUsbDevice stick(FakeDeviceKind::OtherDevice, L"S1");
-    const std::vector<UsbDeviceNode> nodes = listed();
-
-    const auto adbNode = onlyNode(nodes, adb);
-    ASSERT_TRUE(adbNode);
-    EXPECT_TRUE(adbNode->hasAndroidInterface);
-    EXPECT_TRUE(adbNode->hasDriverKey);
-    EXPECT_FALSE(adbNode->reportsProblem);
-    EXPECT_EQ(adbNode->problemCode, 0u);
-    // Hardware IDs first, then compatible IDs, each whole: lists longer than
-    // the listing's first guess of a buffer.
-    const std::vector<std::u16string> adbIds{
-        u"USB\\VID_18D1&PID_4EE7&REV_0440&MI_01", u"USB\\VID_18D1&PID_4EE7&MI_01",
-        u"USB\\Class_ff&SubClass_42&Prot_01", u"USB\\Class_ff&SubClass_42", u"USB\\Class_ff"};
-    EXPECT_EQ(adbNode->ids, adbIds);
-
-    const auto fastbootNode = onlyNode(nodes, fastboot);
-    ASSERT_TRUE(fastbootNode);
-    EXPECT_TRUE(fastbootNode->hasAndroidInterface);
-    EXPECT_TRUE(hasId(*fastbootNode, u"USB\\Class_ff&SubClass_42&Prot_03"));
-
-    const auto noDriverKeyNode = onlyNode(nodes, noDriverKey);
-    ASSERT_TRUE(noDriverKeyNode);
-    EXPECT_FALSE(noDriverKeyNode->hasAndroidInterface);
-    EXPECT_FALSE(noDriverKeyNode->hasDriverKey);
-
-    const auto problemCodeNode = onlyNode(nodes, problemCode);
-    ASSERT_TRUE(problemCodeNode);
-    EXPECT_TRUE(problemCodeNode->hasDriverKey);
-    EXPECT_EQ(problemCodeNode->problemCode, 28u);
-
-    const auto failedInstallNode = onlyNode(nodes, failedInstall);
-    ASSERT_TRUE(failedInstallNode);
-    EXPECT_TRUE(failedInstallNode->hasDriverKey);
-    EXPECT_TRUE(failedInstallNode->reportsProblem);
-
-    const auto stickNode = onlyNode(nodes, stick);
-    ASSERT_TRUE(stickNode);
-    EXPECT_FALSE(stickNode->hasAndroidInterface);
-    EXPECT_FALSE(stickNode->hasDriverKey);
-
-    // The USB stick without a driver is no phone.
-    EXPECT_EQ(countPhones(nodes), added({1, 1, 3}));
-}
-
-TEST_F(UsbDeviceListTest, PhonesThatGoAreNoLongerCounted) {
+TEST_F(UsbDeviceListTest, ListsEachAttachedDeviceOnceWithItsFactsAndForgetsItOnceGone) {
     {
-        const FakeUsbDevice adb(FakeDeviceKind::AdbPhone, L"A2");
-        const FakeUsbDevice otherAdb(FakeDeviceKind::AdbPhone, L"A3");
-        const FakeUsbDevice fastboot(FakeDeviceKind::FastbootPhone, L"F2");
-        const FakeUsbDevice noDriverKey(FakeDeviceKind::PhoneWithoutDriverKey, L"N2");
-        EXPECT_EQ(countPhones(listed()), added({2, 1, 1}));
+        const FakeUsbDevice adb(FakeDeviceKind::AdbPhone, L"A1");
+        const FakeUsbDevice fastboot(FakeDeviceKind::FastbootPhone, L"F1");
+        const FakeUsbDevice noDriverKey(FakeDeviceKind::PhoneWithoutDriverKey, L"N1");
+        const FakeUsbDevice problemCode(FakeDeviceKind::PhoneWithProblemCode, L"P1");
+        const FakeUsbDevice failedInstall(FakeDeviceKind::PhoneWithFailedInstall, L"I1");
+        const FakeUsbDevice stick(FakeDeviceKind::OtherDevice, L"S1");
+        const std::vector<UsbDeviceNode> nodes = listed();
+
+        const auto adbNode = onlyNode(nodes, adb);
+        ASSERT_TRUE(adbNode);
+        EXPECT_TRUE(adbNode->hasAndroidInterface);
+        EXPECT_TRUE(adbNode->hasDriverKey);
+        EXPECT_FALSE(adbNode->reportsProblem);
+        EXPECT_EQ(adbNode->problemCode, 0u);
+        // Hardware IDs first, then compatible IDs, each whole: lists longer than
+        // the listing's first guess of a buffer.
+        const std::vector<std::u16string> adbIds{
+            u"USB\\VID_18D1&PID_4EE7&REV_0440&MI_01", u"USB\\VID_18D1&PID_4EE7&MI_01",
+            u"USB\\Class_ff&SubClass_42&Prot_01", u"USB\\Class_ff&SubClass_42", u"USB\\Class_ff"};
+        EXPECT_EQ(adbNode->ids, adbIds);
+
+        const auto fastbootNode = onlyNode(nodes, fastboot);
+        ASSERT_TRUE(fastbootNode);
+        EXPECT_TRUE(fastbootNode->hasAndroidInterface);
+        EXPECT_TRUE(hasId(*fastbootNode, u"USB\\Class_ff&SubClass_42&Prot_03"));
+
+        const auto noDriverKeyNode = onlyNode(nodes, noDriverKey);
+        ASSERT_TRUE(noDriverKeyNode);
+        EXPECT_FALSE(noDriverKeyNode->hasAndroidInterface);
+        EXPECT_FALSE(noDriverKeyNode->hasDriverKey);
+
+        const auto problemCodeNode = onlyNode(nodes, problemCode);
+        ASSERT_TRUE(problemCodeNode);
+        EXPECT_TRUE(problemCodeNode->hasDriverKey);
+        EXPECT_EQ(problemCodeNode->problemCode, 28u);
+
+        const auto failedInstallNode = onlyNode(nodes, failedInstall);
+        ASSERT_TRUE(failedInstallNode);
+        EXPECT_TRUE(failedInstallNode->hasDriverKey);
+        EXPECT_TRUE(failedInstallNode->reportsProblem);
+
+        const auto stickNode = onlyNode(nodes, stick);
+        ASSERT_TRUE(stickNode);
+        EXPECT_FALSE(stickNode->hasAndroidInterface);
+        EXPECT_FALSE(stickNode->hasDriverKey);
+
+        // The USB stick without a driver is no phone.
+        EXPECT_EQ(countPhones(nodes), added({1, 1, 3}));
     }
     const std::vector<UsbDeviceNode> nodes = listed();
     EXPECT_EQ(countPhones(nodes), added({}));

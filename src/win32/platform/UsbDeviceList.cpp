@@ -4,11 +4,9 @@
 // After windows.h, which it needs.
 #include <regstr.h>
 
-#include <algorithm>
-#include <string_view>
+#include <string>
 
 #include "win32/common/AndroidUsbInterface.h"
-#include "win32/common/WideText.h"
 #include "win32/platform/DeviceProperties.h"
 #include "win32/platform/SetupApi.h"
 
@@ -19,14 +17,6 @@ SP_DEVINFO_DATA emptyDeviceData() {
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof device;
     return device;
-}
-
-// Instance ids are compared as Windows does, without regard to case.
-bool sameInstanceId(std::u16string_view a, std::u16string_view b) {
-    const std::wstring wideA = wide(a);
-    const std::wstring wideB = wide(b);
-    return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
-                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
 // Every signal of a missing or broken driver that Windows gives; the core
@@ -50,6 +40,7 @@ void readDriverState(DeviceOfSet& device, UsbDeviceNode& node) {
 UsbDeviceNode describe(DeviceOfSet& device, std::u16string instanceId) {
     UsbDeviceNode node;
     node.instanceId = std::move(instanceId);
+    node.hasAndroidInterface = device.hasActiveInterface(kAndroidUsbInterfaceGuid);
     for (const DWORD property : {SPDRP_HARDWAREID, SPDRP_COMPATIBLEIDS}) {
         if (auto ids = device.strings(property)) {
             node.ids.insert(node.ids.end(), std::make_move_iterator(ids->begin()),
@@ -58,13 +49,6 @@ UsbDeviceNode describe(DeviceOfSet& device, std::u16string instanceId) {
     }
     readDriverState(device, node);
     return node;
-}
-
-UsbDeviceNode* findNode(std::vector<UsbDeviceNode>& nodes, std::u16string_view instanceId) {
-    const auto found = std::ranges::find_if(nodes, [instanceId](const UsbDeviceNode& node) {
-        return sameInstanceId(node.instanceId, instanceId);
-    });
-    return found == nodes.end() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -95,23 +79,11 @@ std::optional<std::vector<UsbDeviceNode>> UsbDeviceQuery::list() const {
     SP_DEVINFO_DATA data = emptyDeviceData();
     for (DWORD index = 0; api.enumDeviceInfo(set.get(), index, &data); ++index) {
         DeviceOfSet device(api, set.get(), data);
-        auto instanceId = device.instanceId();
-        if (!instanceId) {
-            continue;
+        if (std::optional<std::u16string> instanceId = device.instanceId()) {
+            nodes.push_back(describe(device, std::move(*instanceId)));
         }
-        const bool androidInterface = device.hasActiveInterface(kAndroidUsbInterfaceGuid);
-        if (UsbDeviceNode* known = findNode(nodes, *instanceId)) {
-            known->hasAndroidInterface = known->hasAndroidInterface || androidInterface;
-            continue;
-        }
-        nodes.push_back(describe(device, std::move(*instanceId)));
-        nodes.back().hasAndroidInterface = androidInterface;
     }
     return nodes;
-}
-
-std::optional<std::vector<UsbDeviceNode>> listUsbDevices() {
-    return UsbDeviceQuery().list();
 }
 
 }  // namespace vantrel::win32

@@ -10,9 +10,9 @@ namespace vantrel::win32 {
 
 struct SetupApi;
 
-// Asks Windows which USB devices are attached. It keeps setupapi.dll loaded
-// while it lives, so that a thread that lists on every device change loads
-// the DLL once; one query belongs to one thread.
+// Asks Windows which USB devices are attached. It loads setupapi.dll and
+// keeps it loaded while it lives, so that listing on every device change
+// loads the DLL once.
 class UsbDeviceQuery {
   public:
     UsbDeviceQuery();
@@ -29,8 +29,5 @@ class UsbDeviceQuery {
   private:
     std::unique_ptr<const SetupApi> api_;  // empty when SetupAPI cannot be loaded
 };
-
-// One listing, with SetupAPI loaded for it alone.
-std::optional<std::vector<UsbDeviceNode>> listUsbDevices();
 
 }  // namespace vantrel::win32

@@ -108,14 +108,9 @@ TEST_P(FlashImageCheckTest, AnyOtherFileIsWarnedAboutAndALockedOneCannotBeRead) 
         const WorkFolderEntry file(GetParam().file, GetParam().wrong());
         for (const int answer : {IDNO, IDYES}) {
             startAndConfirm();
-            ProgramDialog warning = waitForDialog();
-            EXPECT_EQ(warning.title(), L"警告");
-            EXPECT_EQ(warning.messageText(), GetParam().warning);
-            EXPECT_TRUE(warning.hasButton(IDYES) && warning.hasButton(IDNO));
-            EXPECT_FALSE(warning.hasButton(IDOK) || warning.hasButton(IDCANCEL));
+            ProgramDialog warning =
+                expectMessageBox(L"警告", GetParam().warning, {IDYES, IDNO}, StandardIcon::Warning);
             EXPECT_EQ(warning.defaultButton(), IDNO) << "Enter must not flash";
-            EXPECT_EQ(warning.owner(), window().handle());
-            EXPECT_STREQ(nameOf(warning.icon()), nameOf(StandardIcon::Warning));
             warning.press(answer);
             window().settle();
             EXPECT_FALSE(dialogOpen());
@@ -130,13 +125,7 @@ TEST_P(FlashImageCheckTest, AnyOtherFileIsWarnedAboutAndALockedOneCannotBeRead) 
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_NE(locked.get(), INVALID_HANDLE_VALUE);
     startAndConfirm();
-    ProgramDialog error = waitForDialog();
-    EXPECT_EQ(error.title(), L"错误提示");
-    EXPECT_EQ(error.messageText(), L"无法读取" + path());
-    EXPECT_TRUE(error.hasButton(IDOK));
-    EXPECT_FALSE(error.hasButton(IDCANCEL) || error.hasButton(IDYES) || error.hasButton(IDNO));
-    EXPECT_STREQ(nameOf(error.icon()), nameOf(StandardIcon::Error));
-    error.press(IDOK);
+    expectMessageBox(L"错误提示", L"无法读取" + path(), {IDOK}, StandardIcon::Error).press(IDOK);
     window().settle();
     EXPECT_EQ(typedText(), L"");
 }

@@ -63,14 +63,7 @@ class StatusBarTest : public VantrelTest {
     // information icon; closed with OK.
     void expectDetails(const std::wstring& text) {
         window().clickStatusBar();
-        ProgramDialog box = waitForDialog();
-        EXPECT_EQ(box.title(), L"设备状态");
-        EXPECT_EQ(box.messageText(), text);
-        EXPECT_TRUE(box.hasButton(IDOK));
-        EXPECT_FALSE(box.hasButton(IDCANCEL) || box.hasButton(IDYES) || box.hasButton(IDNO));
-        EXPECT_EQ(box.owner(), window().handle());
-        EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Information));
-        box.press(IDOK);
+        expectMessageBox(L"设备状态", text, {IDOK}, StandardIcon::Information).press(IDOK);
         window().settle();
     }
 

@@ -102,13 +102,8 @@ class InstallModeTest : public VantrelTest {
 
     // A warning box owned by the main window, with OK only; Text1 keeps the path meanwhile.
     void expectNoConsoleWarningAndPressOk() {
-        ProgramDialog box = waitForDialog();
-        EXPECT_EQ(box.title(), L"提示");
-        EXPECT_EQ(box.messageText(), L"未找到cmd窗口");
-        EXPECT_TRUE(box.hasButton(IDOK));
-        EXPECT_FALSE(box.hasButton(IDCANCEL) || box.hasButton(IDYES) || box.hasButton(IDNO));
-        EXPECT_EQ(box.owner(), window().handle());
-        EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Warning));
+        ProgramDialog box =
+            expectMessageBox(L"提示", L"未找到cmd窗口", {IDOK}, StandardIcon::Warning);
         EXPECT_EQ(statusText(), kPath);
         box.press(IDOK);
         window().settle();

@@ -30,14 +30,7 @@ class WindowsTerminalTest : public ConsoleStartingTest {
     // The question: owned by the main window, Yes and No, the question icon.
     // It is answered with the button.
     void answerQuestion(int button) {
-        ProgramDialog box = waitForDialog();
-        EXPECT_EQ(box.title(), L"提示");
-        EXPECT_EQ(box.messageText(), kQuestion);
-        EXPECT_TRUE(box.hasButton(IDYES) && box.hasButton(IDNO));
-        EXPECT_FALSE(box.hasButton(IDOK) || box.hasButton(IDCANCEL));
-        EXPECT_EQ(box.owner(), window().handle());
-        EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Question));
-        box.press(button);
+        expectMessageBox(L"提示", kQuestion, {IDYES, IDNO}, StandardIcon::Question).press(button);
         window().settle();
         EXPECT_FALSE(dialogOpen());
     }

@@ -89,26 +89,30 @@ void VantrelTest::acceptInputBoxDefault() {
     window().settle();
 }
 
+ProgramDialog VantrelTest::expectMessageBox(std::wstring_view title, std::wstring_view text,
+                                            std::initializer_list<int> buttons, StandardIcon icon) {
+    ProgramDialog box = waitForDialog();
+    EXPECT_EQ(box.title(), title);
+    EXPECT_EQ(box.messageText(), text);
+    for (const int button : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        EXPECT_EQ(box.hasButton(button), std::ranges::find(buttons, button) != buttons.end())
+            << "button " << button;
+    }
+    EXPECT_EQ(box.owner(), window().handle());
+    EXPECT_STREQ(nameOf(box.icon()), nameOf(icon));
+    return box;
+}
+
 void VantrelTest::answerConfirmation(std::wstring_view instruction, int answer) {
-    ProgramDialog confirmation = waitForDialog();
-    EXPECT_EQ(confirmation.title(), L"提示");
-    EXPECT_EQ(confirmation.messageText(), instruction);
-    EXPECT_TRUE(confirmation.hasButton(IDYES) && confirmation.hasButton(IDNO));
-    EXPECT_FALSE(confirmation.hasButton(IDOK) || confirmation.hasButton(IDCANCEL));
-    EXPECT_EQ(confirmation.owner(), window().handle());
-    EXPECT_STREQ(nameOf(confirmation.icon()), nameOf(StandardIcon::Information));
+    ProgramDialog confirmation =
+        expectMessageBox(L"提示", instruction, {IDYES, IDNO}, StandardIcon::Information);
     EXPECT_EQ(statusText(), L"");
     confirmation.press(answer);
     window().settle();
 }
 
 void VantrelTest::closeErrorBox(std::wstring_view error, int button) {
-    ProgramDialog box = waitForDialog();
-    EXPECT_EQ(box.title(), L"错误提示");
-    EXPECT_EQ(box.messageText(), error);
-    EXPECT_TRUE(box.hasButton(IDOK) && box.hasButton(IDCANCEL));
-    EXPECT_FALSE(box.hasButton(IDYES) || box.hasButton(IDNO));
-    EXPECT_STREQ(nameOf(box.icon()), nameOf(StandardIcon::Error));
+    ProgramDialog box = expectMessageBox(L"错误提示", error, {IDOK, IDCANCEL}, StandardIcon::Error);
     box.press(button);
     window().settle();
     EXPECT_FALSE(dialogOpen()) << "the confirmation is not asked again";

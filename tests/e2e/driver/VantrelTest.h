@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,12 @@ class VantrelTest : public ::testing::Test {
     void answerInputBox(std::wstring_view answer);
     void cancelInputBox();
     void acceptInputBoxDefault();
+
+    // Waits for a message box of the program and checks it: owned by the main
+    // window, with this title and text, of the standard buttons (OK, Cancel,
+    // Yes, No) exactly these, and this icon. It is left open, to be answered.
+    ProgramDialog expectMessageBox(std::wstring_view title, std::wstring_view text,
+                                   std::initializer_list<int> buttons, StandardIcon icon);
 
     // The two boxes of a guarded file action. The confirmation ("提示", Yes and
     // No, information icon, owned by the main window) must be up; it is
