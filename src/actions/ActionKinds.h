@@ -27,15 +27,18 @@ struct PromptedLine {
     bool typePrefixWhenCancelled = false;
 };
 
-// Clear Text1, ask for confirmation, test a work-folder file, then type or
-// show one error box. A file whose start is not what the line sends is
-// typed only when the user insists.
+// Clear Text1, ask for confirmation, then send a file: the one in the work
+// folder or, when that is not there, one the user chooses in an Open dialog
+// of that title. The line is the prefix and the file's path as one argument.
+// A file whose start is not what the line sends is typed only when the user
+// insists; without a file, one error box.
 struct GuardedFileAction {
     std::u16string_view instruction;
     std::u16string_view file;
-    std::u16string_view line;
+    std::u16string_view linePrefix;
     std::u16string_view error;
     ExpectedImage expected;
+    std::u16string_view chooserTitle;
 };
 
 // Copy a phone partition to a file on the phone with dd: a line composed of two answers.

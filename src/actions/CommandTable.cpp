@@ -63,26 +63,29 @@ constexpr std::array kCommands{
     normal("sideloadUpdate", u"ADB刷机",
            GuardedFileAction{
                u"请把文件名称为update.zip的刷机包，放在C:\\ADB目录下，并且保持数据线连接",
-               u"C:\\ADB\\update.zip", u"adb sideload C:\\ADB\\update.zip",
-               u"请确定单击了是,并且C:\\ADB\\update.zip文件存在", ExpectedImage::FlashPackage}),
+               u"C:\\ADB\\update.zip", u"adb sideload ",
+               u"请确定单击了是,并且C:\\ADB\\update.zip文件存在", ExpectedImage::FlashPackage,
+               u"选择要发送的刷机包"}),
     bootloader("listFastbootDevices", u"寻找Fastboot", FixedLine{u"fastboot devices"}),
-    bootloader(
-        "flashRecovery", u"刷Recovery",
-        GuardedFileAction{
-            u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
-            u"C:\\ADB\\recovery.img", u"fastboot flash recovery C:\\ADB\\recovery.img",
-            u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在", ExpectedImage::RecoveryImage}),
+    bootloader("flashRecovery", u"刷Recovery",
+               GuardedFileAction{
+                   u"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
+                   u"C:\\ADB\\recovery.img", u"fastboot flash recovery ",
+                   u"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
+                   ExpectedImage::RecoveryImage, u"选择要刷入的Recovery镜像"}),
     bootloader("rebootFromBootloader", u"重启", FixedLine{u"fastboot reboot"}),
-    bootloader("flashSystem", u"刷入System",
-               GuardedFileAction{
-                   u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-                   u"C:\\ADB\\system.img", u"fastboot flash system -S 100M C:\\ADB\\system.img",
-                   u"请确定单击了是,并且C:\\ADB\\system.img文件存在", ExpectedImage::SystemImage}),
-    bootloader("flashBoot", u"刷入Boot",
-               GuardedFileAction{
-                   u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
-                   u"C:\\ADB\\boot.img", u"fastboot flash boot C:\\ADB\\boot.img",
-                   u"请确定单击了是,并且C:\\ADB\\boot.img文件存在", ExpectedImage::BootImage}),
+    bootloader(
+        "flashSystem", u"刷入System",
+        GuardedFileAction{u"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+                          u"C:\\ADB\\system.img", u"fastboot flash system -S 100M ",
+                          u"请确定单击了是,并且C:\\ADB\\system.img文件存在",
+                          ExpectedImage::SystemImage, u"选择要刷入的System镜像"}),
+    bootloader(
+        "flashBoot", u"刷入Boot",
+        GuardedFileAction{u"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
+                          u"C:\\ADB\\boot.img", u"fastboot flash boot ",
+                          u"请确定单击了是,并且C:\\ADB\\boot.img文件存在", ExpectedImage::BootImage,
+                          u"选择要刷入的Boot镜像"}),
     bootloader("unlockBootloader", u"OEM解锁", FixedLine{u"fastboot oem unlock"}),
     transfer("pushToPhone", u"从电脑到手机",
              Transfer{u"adb push ", kPushSourcePrompt, u"C:\\ADB\\adbjz.doc",

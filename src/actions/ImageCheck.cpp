@@ -24,26 +24,36 @@ constexpr std::array kBootImage{Signature{0, kBootImageMagic}};
 constexpr std::array kSystemImage{Signature{0, kSparseMagic}, Signature{1080, kExt4Magic},
                                   Signature{1024, kErofsMagic}};
 
-// What each action's file must start with, and what the user is asked when it does not.
+// Every version of the boot image header has the kernel's size, a 32-bit
+// little-endian number, right after the magic.
+constexpr std::size_t kKernelSizeOffset = 8;
+constexpr std::size_t kBootHeaderWithKernelSize = kKernelSizeOffset + 4;
+
+// What each action's file must start with, and what the user is asked, after
+// the file's path, when it does not.
 struct ImageRule {
     ExpectedImage image;
     std::span<const Signature> anyOf;
+    std::size_t minimumSize;
     std::u16string_view warning;
 };
 
 constexpr std::array kRules{
-    ImageRule{ExpectedImage::FlashPackage, kZipArchive,
-              u"C:\\ADB\\update.zip不是zip刷机包，手机会拒绝安装它。\r\n仍然要发送吗？"},
+    ImageRule{ExpectedImage::FlashPackage, kZipArchive, 0,
+              u"不是zip刷机包，手机会拒绝安装它。\r\n仍然要发送吗？"},
     ImageRule{
-        ExpectedImage::BootImage, kBootImage,
-        u"C:\\ADB\\boot.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+        ExpectedImage::BootImage, kBootImage, kBootHeaderWithKernelSize,
+        u"不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
     ImageRule{
-        ExpectedImage::RecoveryImage, kBootImage,
-        u"C:\\ADB\\recovery.img不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法进入Recovery。\r\n仍然要刷入吗？"},
+        ExpectedImage::RecoveryImage, kBootImage, 0,
+        u"不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法进入Recovery。\r\n仍然要刷入吗？"},
     ImageRule{
-        ExpectedImage::SystemImage, kSystemImage,
-        u"C:\\ADB\\system.img不是Android系统镜像（不是sparse、ext4或EROFS格式），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+        ExpectedImage::SystemImage, kSystemImage, 0,
+        u"不是Android系统镜像（不是sparse、ext4或EROFS格式），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
 };
+
+constexpr std::u16string_view kInitBootQuestion =
+    u"是init_boot镜像（里面没有内核），刷入boot分区后手机将无法开机。\r\n要改为刷入init_boot分区吗？";
 
 // The rules stand in the order of ExpectedImage, which indexes them.
 constexpr bool rulesInOrder() {
@@ -65,16 +75,30 @@ bool hasSignature(std::span<const std::uint8_t> fileStart, const Signature& sign
 
 }  // namespace
 
-std::optional<std::u16string_view> imageWarning(ExpectedImage expected,
-                                                std::span<const std::uint8_t> fileStart) {
+std::optional<std::u16string> imageWarning(ExpectedImage expected,
+                                           std::span<const std::uint8_t> fileStart,
+                                           std::u16string_view path) {
     const ImageRule& rule = kRules[static_cast<std::size_t>(expected)];
-    const bool counts = std::any_of(
-        rule.anyOf.begin(), rule.anyOf.end(),
-        [fileStart](const Signature& signature) { return hasSignature(fileStart, signature); });
+    const bool counts =
+        fileStart.size() >= rule.minimumSize &&
+        std::any_of(rule.anyOf.begin(), rule.anyOf.end(), [fileStart](const Signature& signature) {
+            return hasSignature(fileStart, signature);
+        });
     if (counts) {
         return std::nullopt;
     }
-    return rule.warning;
+    return std::u16string(path) + std::u16string(rule.warning);
+}
+
+bool isInitBootImage(std::span<const std::uint8_t> fileStart) {
+    return fileStart.size() >= kBootHeaderWithKernelSize &&
+           hasSignature(fileStart, kBootImage.front()) &&
+           std::ranges::all_of(fileStart.subspan(kKernelSizeOffset, 4),
+                               [](std::uint8_t byte) { return byte == 0; });
+}
+
+std::u16string initBootQuestion(std::u16string_view path) {
+    return std::u16string(path) + std::u16string(kInitBootQuestion);
 }
 
 }  // namespace vantrel

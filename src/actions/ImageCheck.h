@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -22,9 +23,20 @@ inline constexpr std::size_t kImageCheckBytes = 4096;
 inline constexpr std::u16string_view kUnreadablePrefix = u"无法读取";
 
 // Whether the file's first bytes show what the action expects; a file too
-// short for a test, or empty, does not count. When not, the warning that asks
-// whether to send it all the same; nothing when it is what it claims to be.
-std::optional<std::u16string_view> imageWarning(ExpectedImage expected,
-                                                std::span<const std::uint8_t> fileStart);
+// short for a test, or empty, does not count, and a boot image must be long
+// enough to give its kernel's size. When not, the warning that asks whether
+// to send it all the same, naming the file by its path as it is; nothing when
+// it is what it claims to be.
+std::optional<std::u16string> imageWarning(ExpectedImage expected,
+                                           std::span<const std::uint8_t> fileStart,
+                                           std::u16string_view path);
+
+// Whether the file is a boot image whose header gives no kernel: the ramdisk
+// of the init_boot partition (phones launched with Android 13 or later), which
+// flashed into boot leaves a phone that no longer starts.
+bool isInitBootImage(std::span<const std::uint8_t> fileStart);
+
+// Asks whether such a file goes into init_boot instead; the path as it is.
+std::u16string initBootQuestion(std::u16string_view path);
 
 }  // namespace vantrel

@@ -6,8 +6,8 @@
 #include "actions/ConsoleCommands.h"
 #include "actions/RunAction.h"
 #include "app/ApkDrop.h"
+#include "app/ToolLookup.h"
 #include "app/WindowLayout.h"
-#include "phones/PhoneStatusText.h"
 
 namespace vantrel {
 namespace {
@@ -43,6 +43,9 @@ void Form::start() {
 }
 
 void Form::clicked(int id) {
+    if (actionsRunning_ > 0) {
+        return;
+    }
     if (const std::optional<Mode> mode = modeOf(id)) {
         // Choosing a mode, also the one already chosen, empties the status box.
         chooseMode(*mode);
@@ -105,19 +108,32 @@ void Form::filesDropped(std::span<const std::u16string> paths) {
 }
 
 void Form::phonesCounted(const PhoneCounts& counts) {
-    session_.view.setPhoneStatus(phoneStatusText(counts));
-    phoneDetails_ = phoneStatusDetails(counts);
+    phoneReport_ = phoneReport(counts);
+    refreshStatusBar();
 }
 
 void Form::phoneDetectionFailed() {
-    session_.view.setPhoneStatus(std::u16string(kPhoneDetectionFailedText));
-    phoneDetails_ = kPhoneDetectionFailedText;
+    phoneReport_ = failedDetectionReport();
+    refreshStatusBar();
+}
+
+void Form::windowActivated() {
+    if (phoneReport_) {
+        refreshStatusBar();
+    }
+}
+
+// Every detection follows a device change or the start: the tools are looked for each time too.
+void Form::refreshStatusBar() {
+    missingTools_ = missingTools(session_.platform);
+    session_.view.setPhoneStatus(statusBarText(*phoneReport_, missingTools_));
 }
 
 void Form::showPhoneDetails() {
-    if (phoneDetails_) {
+    if (phoneReport_) {
         const Running box(actionsRunning_);
-        session_.view.messageBox(*phoneDetails_, BoxKind::Information, kPhoneStatusTitle);
+        session_.view.messageBox(statusDetails(*phoneReport_, missingTools_), BoxKind::Information,
+                                 kPhoneStatusTitle);
     }
 }
 

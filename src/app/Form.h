@@ -7,6 +7,7 @@
 #include "actions/ActionKinds.h"
 #include "actions/Session.h"
 #include "phones/PhoneCount.h"
+#include "phones/PhoneStatusText.h"
 #include "ports/ControlIds.h"
 
 namespace vantrel {
@@ -26,7 +27,8 @@ class Form {
     void start();
 
     // A click on a control or a menu item, by mouse or keyboard; Enter and Esc
-    // arrive as IDOK and IDCANCEL and do nothing.
+    // arrive as IDOK and IDCANCEL and do nothing. While a box, prompt or
+    // dialog is open, a command (another program may post one) starts nothing.
     void clicked(int id);
     // A click on the free client area.
     void freeAreaClicked();
@@ -41,10 +43,14 @@ class Form {
     // Files dropped onto the window, with their full paths. A drop while a
     // box or prompt is open changes nothing.
     void filesDropped(std::span<const std::u16string> paths);
-    // What Windows reports of the attached phones, counted; the status bar shows it.
+    // What Windows reports of the attached phones, counted; the status bar
+    // shows it, unless adb or fastboot cannot be found, which it shows instead.
     void phonesCounted(const PhoneCounts& counts);
     // Windows could not be asked which devices are attached.
     void phoneDetectionFailed();
+    // The window became the active one: the user may have just copied the
+    // tools, so they are looked for again.
+    void windowActivated();
 
   private:
     // Selecting a mode counts as a click on its option button: Text1 empties.
@@ -55,10 +61,13 @@ class Form {
     void run(const Action& action);
     Mode selectedMode() const;
     void showPhoneDetails();
+    // Looks for the tools and shows what the bar says now.
+    void refreshStatusBar();
 
     Session session_;
-    // What a click on the status bar shows; nothing before the first detection.
-    std::optional<std::u16string> phoneDetails_;
+    // What the bar tells of the phones; nothing before the first detection.
+    std::optional<PhoneReport> phoneReport_;
+    MissingTools missingTools_;
     int actionsRunning_ = 0;  // more than one when a click arrived from within a box
 };
 

@@ -12,6 +12,8 @@ constexpr std::u16string_view kNoPhoneAdvice =
 constexpr std::u16string_view kAdbAdvice =
     u"ADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。";
 constexpr std::u16string_view kFastbootAdvice = u"Fastboot：请使用“BL模式”里的操作。";
+constexpr std::u16string_view kToolsAdvice =
+    u"请把Android SDK Platform-Tools里的adb.exe、fastboot.exe和它们的DLL文件复制到C:\\ADB。";
 constexpr std::u16string_view kNoDriverAdvice =
     u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。";
 
@@ -63,24 +65,57 @@ std::u16string phoneStatusText(const PhoneCounts& counts) {
     return u"手机已连接，但没有驱动";
 }
 
-std::u16string phoneStatusDetails(const PhoneCounts& counts) {
-    std::u16string text = phoneStatusText(counts);
-    text += kLineBreak;
-    const auto advise = [&text](std::u16string_view advice) {
-        text += kLineBreak;
-        text += advice;
-    };
+PhoneReport phoneReport(const PhoneCounts& counts) {
+    PhoneReport report{phoneStatusText(counts), {}};
     if (counts == PhoneCounts{}) {
-        advise(kNoPhoneAdvice);
+        report.advice.push_back(kNoPhoneAdvice);
     }
     if (counts.adb > 0) {
-        advise(kAdbAdvice);
+        report.advice.push_back(kAdbAdvice);
     }
     if (counts.fastboot > 0) {
-        advise(kFastbootAdvice);
+        report.advice.push_back(kFastbootAdvice);
     }
     if (counts.withoutDriver > 0) {
-        advise(kNoDriverAdvice);
+        report.advice.push_back(kNoDriverAdvice);
+    }
+    return report;
+}
+
+PhoneReport failedDetectionReport() {
+    return {std::u16string(kPhoneDetectionFailedText), {}};
+}
+
+std::u16string statusBarText(const PhoneReport& report, MissingTools missing) {
+    if (missing.adb && missing.fastboot) {
+        return u"未找到adb和fastboot";
+    }
+    if (missing.adb) {
+        return u"未找到adb";
+    }
+    if (missing.fastboot) {
+        return u"未找到fastboot";
+    }
+    return report.line;
+}
+
+std::u16string statusDetails(const PhoneReport& report, MissingTools missing) {
+    const bool toolsMissing = missing != MissingTools{};
+    std::u16string text = report.line;
+    if (toolsMissing) {
+        text += kLineBreak;
+        text += statusBarText(report, missing);
+    }
+    if (toolsMissing || !report.advice.empty()) {
+        text += kLineBreak;  // the blank line before the advice
+    }
+    for (const std::u16string_view advice : report.advice) {
+        text += kLineBreak;
+        text += advice;
+    }
+    if (toolsMissing) {
+        text += kLineBreak;
+        text += kToolsAdvice;
     }
     return text;
 }

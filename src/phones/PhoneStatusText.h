@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "phones/PhoneCount.h"
 
@@ -11,11 +12,34 @@ inline constexpr std::u16string_view kPhoneStatusTitle = u"设备状态";
 // When Windows could not be asked which devices are attached.
 inline constexpr std::u16string_view kPhoneDetectionFailedText = u"无法检测手机连接";
 
-// The status bar's text: whether a phone is attached, and in which mode.
+// Which of adb.exe and fastboot.exe the consoles would not find.
+struct MissingTools {
+    bool adb = false;
+    bool fastboot = false;
+
+    bool operator==(const MissingTools&) const = default;
+};
+
+// What the status bar tells of the phones: its line, and the advice that a
+// click on the bar adds, a line each.
+struct PhoneReport {
+    std::u16string line;
+    std::vector<std::u16string_view> advice;
+};
+
+// Whether a phone is attached, and in which mode.
 std::u16string phoneStatusText(const PhoneCounts& counts);
 
-// The text of the box that a click on the status bar opens: the bar's text,
-// a blank line, then one line of advice for each kind of phone present.
-std::u16string phoneStatusDetails(const PhoneCounts& counts);
+// The phone line, with one line of advice for each kind of phone present.
+PhoneReport phoneReport(const PhoneCounts& counts);
+// Windows could not be asked: that alone, without advice.
+PhoneReport failedDetectionReport();
+
+// The bar shows the phone line while both tools are found; else which are missing.
+std::u16string statusBarText(const PhoneReport& report, MissingTools missing);
+
+// The text of the box that a click on the bar opens: the phone line, the
+// missing tools' line, a blank line, the advice, and where the tools belong.
+std::u16string statusDetails(const PhoneReport& report, MissingTools missing);
 
 }  // namespace vantrel

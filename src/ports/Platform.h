@@ -68,6 +68,8 @@ class Platform {
 
     virtual LocalTime localTime() = 0;
 
+    // A variable of the program's own environment; nothing when it is not set.
+    virtual std::optional<std::u16string> environmentVariable(std::u16string_view name) = 0;
     // Sets a variable of the program's own environment, which consoles started
     // later inherit; no value removes it.
     virtual void setEnvironmentVariable(std::u16string_view name,

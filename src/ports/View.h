@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,6 +33,20 @@ enum class BoxKind {
 
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
+// One entry of an Open dialog's file-type list: its name and its wildcard.
+struct FileFilter {
+    std::u16string_view name;
+    std::u16string_view pattern;
+};
+
+// What an Open dialog asks for: one existing file, of the first filter's type
+// at first; it starts in that folder, or with none where the system likes.
+struct FileChoice {
+    std::u16string_view title;
+    std::span<const FileFilter> filters;
+    std::optional<std::u16string_view> startFolder;
+};
+
 // The main window as the program's rules see it: what they read from its
 // controls, what they change, and the modal dialogs it owns.
 class View {
@@ -56,6 +72,9 @@ class View {
                                        std::u16string_view defaultText) = 0;
     virtual BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
                                  std::u16string_view title) = 0;
+    // The system's modal Open dialog: the chosen file's full path; nothing on
+    // Cancel, or when the dialog could not be shown.
+    virtual std::optional<std::u16string> chooseFile(const FileChoice& choice) = 0;
 };
 
 }  // namespace vantrel

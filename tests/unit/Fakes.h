@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Form.h"
@@ -156,6 +157,11 @@ class FakePlatform : public Platform {
         return now;
     }
 
+    std::optional<std::u16string> environmentVariable(std::u16string_view name) override {
+        const auto found = environment.find(std::u16string(name));
+        return found == environment.end() ? std::nullopt : std::optional(found->second);
+    }
+
     void setEnvironmentVariable(std::u16string_view name,
                                 std::optional<std::u16string_view> value) override {
         if (value) {
@@ -231,11 +237,12 @@ class FakePlatform : public Platform {
 };
 
 struct Dialog {
-    enum Kind { Input, Box } kind;
+    enum Kind { Input, Box, OpenFile } kind;
     std::u16string prompt;
     std::u16string title;
-    std::u16string defaultText;     // input boxes
+    std::u16string defaultText;     // input boxes; an Open dialog's start folder
     BoxKind box = BoxKind::Notice;  // message boxes
+    std::vector<std::pair<std::u16string, std::u16string>> filters{};  // Open dialogs
 };
 
 // The window's state as plain values, with a record of every write to Text1
@@ -255,6 +262,8 @@ class FakeView : public View {
     std::vector<Dialog> dialogs;
     std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
     std::deque<BoxAnswer> boxAnswers;         // an empty queue answers OK
+    // Paths chosen in Open dialogs; an empty queue cancels.
+    std::deque<std::u16string> chosenFiles;
     // Runs while each dialog is open, as the window's other messages do then.
     std::function<void()> whileDialogOpen;
 
@@ -308,6 +317,22 @@ class FakeView : public View {
         const BoxAnswer answer = boxAnswers.front();
         boxAnswers.pop_front();
         return answer;
+    }
+
+    std::optional<std::u16string> chooseFile(const FileChoice& choice) override {
+        Dialog dialog{Dialog::OpenFile, u"", std::u16string(choice.title),
+                      std::u16string(choice.startFolder.value_or(u""))};
+        for (const FileFilter& filter : choice.filters) {
+            dialog.filters.emplace_back(filter.name, filter.pattern);
+        }
+        dialogs.push_back(std::move(dialog));
+        runWhileOpen();
+        if (chosenFiles.empty()) {
+            return std::nullopt;
+        }
+        std::u16string chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+        return chosen;
     }
 
   private:

@@ -214,5 +214,40 @@ TEST(FileDropTest, ADropWhileABoxOrPromptIsOpenChangesNothing) {
     }
 }
 
+// Another program may post a command while a box is open: it must not start
+// a second action inside the first, nor type a line before the first's.
+TEST(ModalRuleTest, NoCommandStartsWhileABoxPromptOrDialogIsOpen) {
+    struct Case {
+        const char* what;
+        std::function<void(FormFixture&)> openDialog;
+    };
+    const std::vector<Case> cases{
+        {"a confirmation box", [](FormFixture& f) { f.pressStart(Mode::Bootloader, u"刷入Boot"); }},
+        {"a prompt", [](FormFixture& f) { f.form.clicked(kChangeResolutionItem); }},
+        {"an Open dialog", [](FormFixture& f) { f.pressStart(Mode::Install); }},
+        {"the status bar's box", [](FormFixture& f) {
+             f.form.phonesCounted({});
+             f.form.clicked(kPhoneStatusBar);
+         }}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture f;
+        std::size_t dialogsAfterClicks = 0;
+        f.view.whileDialogOpen = [&f, &dialogsAfterClicks] {
+            f.view.whileDialogOpen = nullptr;
+            for (const int id : {int{kStartButton}, int{kShowDensityItem}, int{kOpenConsoleButton},
+                                 int{kPhoneStatusBar}, int{kTransferModeOption}}) {
+                f.form.clicked(id);
+            }
+            dialogsAfterClicks = f.view.dialogs.size();
+        };
+        c.openDialog(f);
+        EXPECT_EQ(dialogsAfterClicks, 1u);
+        EXPECT_EQ(utf8(f.platform.typed()).find("density"), std::string::npos);
+        EXPECT_EQ(f.platform.consoleStartCount, 0);
+        EXPECT_NE(f.view.mode, Mode::Transfer);
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::testing

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "actions/ImageCheck.h"
@@ -13,6 +15,8 @@ namespace vantrel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::u16string_view kPath = u"C:\\ADB\\boot.img";
 
 Bytes withBytesAt(std::size_t size, std::size_t offset, const Bytes& bytes) {
     Bytes file(size, 0);
@@ -62,35 +66,82 @@ const Format kFormats[] = {
 TEST(ImageCheckTest, EachActionTakesItsOwnFormatsOnly) {
     for (const Format& format : kFormats) {
         SCOPED_TRACE(format.name);
-        EXPECT_EQ(!imageWarning(ExpectedImage::FlashPackage, *format.start), format.flashPackage);
-        EXPECT_EQ(!imageWarning(ExpectedImage::BootImage, *format.start), format.bootImage);
-        EXPECT_EQ(!imageWarning(ExpectedImage::RecoveryImage, *format.start), format.bootImage);
-        EXPECT_EQ(!imageWarning(ExpectedImage::SystemImage, *format.start), format.systemImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::FlashPackage, *format.start, kPath),
+                  format.flashPackage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::BootImage, *format.start, kPath), format.bootImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::RecoveryImage, *format.start, kPath),
+                  format.bootImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::SystemImage, *format.start, kPath),
+                  format.systemImage);
     }
 }
 
 TEST(ImageCheckTest, AnEmptyFileOrOneTooShortForItsTestDoesNotCount) {
     for (const ExpectedImage image : {ExpectedImage::FlashPackage, ExpectedImage::BootImage,
                                       ExpectedImage::RecoveryImage, ExpectedImage::SystemImage}) {
-        EXPECT_TRUE(imageWarning(image, Bytes{}));
+        EXPECT_TRUE(imageWarning(image, Bytes{}, kPath));
     }
-    EXPECT_TRUE(imageWarning(ExpectedImage::FlashPackage, Bytes{0x50, 0x4B, 0x03}));
-    EXPECT_TRUE(imageWarning(ExpectedImage::BootImage, Bytes{'A', 'N', 'D', 'R', 'O', 'I', 'D'}));
-    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage, Bytes{0x3A, 0xFF, 0x26}));
-    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage,
-                             Bytes(kExt4Image.begin(), kExt4Image.begin() + 1081)));
-    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage,
-                             Bytes(kErofsImage.begin(), kErofsImage.begin() + 1027)));
+    const auto prefix = [](const Bytes& bytes, std::size_t size) {
+        return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+    };
+    EXPECT_TRUE(imageWarning(ExpectedImage::FlashPackage, Bytes{0x50, 0x4B, 0x03}, kPath));
+    EXPECT_TRUE(imageWarning(ExpectedImage::BootImage, prefix(kBootImage, 7), kPath));
+    // A boot image must go on to its kernel's size; a recovery needs the magic alone.
+    EXPECT_TRUE(imageWarning(ExpectedImage::BootImage, prefix(kBootImage, 11), kPath));
+    EXPECT_FALSE(imageWarning(ExpectedImage::RecoveryImage, prefix(kBootImage, 8), kPath));
+    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage, Bytes{0x3A, 0xFF, 0x26}, kPath));
+    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage, prefix(kExt4Image, 1081), kPath));
+    EXPECT_TRUE(imageWarning(ExpectedImage::SystemImage, prefix(kErofsImage, 1027), kPath));
     // One byte more and each counts.
-    EXPECT_FALSE(imageWarning(ExpectedImage::SystemImage,
-                              Bytes(kExt4Image.begin(), kExt4Image.begin() + 1082)));
-    EXPECT_FALSE(imageWarning(ExpectedImage::SystemImage,
-                              Bytes(kErofsImage.begin(), kErofsImage.begin() + 1028)));
+    EXPECT_FALSE(imageWarning(ExpectedImage::BootImage, prefix(kBootImage, 12), kPath));
+    EXPECT_FALSE(imageWarning(ExpectedImage::SystemImage, prefix(kExt4Image, 1082), kPath));
+    EXPECT_FALSE(imageWarning(ExpectedImage::SystemImage, prefix(kErofsImage, 1028), kPath));
 }
 
 TEST(ImageCheckTest, ABootImageMagicLaterInTheFileDoesNotCount) {
     EXPECT_TRUE(imageWarning(ExpectedImage::BootImage,
-                             withBytesAt(64, 1, {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'})));
+                             withBytesAt(64, 1, {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'}), kPath));
+}
+
+// The warnings name the file by its path as it is, blanks and all.
+TEST(ImageCheckTest, EachWarningStartsWithThePathOfTheFileItWarnsAbout) {
+    const std::u16string path = u"D:\\My ROM\\下载.img";
+    const std::pair<ExpectedImage, std::u16string> warnings[] = {
+        {ExpectedImage::FlashPackage, u"不是zip刷机包，手机会拒绝安装它。\r\n仍然要发送吗？"},
+        {ExpectedImage::BootImage,
+         u"不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+        {ExpectedImage::RecoveryImage,
+         u"不是Android启动镜像（文件开头没有ANDROID!），刷入后手机可能无法进入Recovery。\r\n仍然要刷入吗？"},
+        {ExpectedImage::SystemImage,
+         u"不是Android系统镜像（不是sparse、ext4或EROFS格式），刷入后手机可能无法开机。\r\n仍然要刷入吗？"},
+    };
+    for (const auto& [image, text] : warnings) {
+        EXPECT_EQ(imageWarning(image, kGzip, path), path + text);
+    }
+    EXPECT_EQ(
+        initBootQuestion(path),
+        path +
+            u"是init_boot镜像（里面没有内核），刷入boot分区后手机将无法开机。\r\n要改为刷入init_boot分区吗？");
+}
+
+TEST(ImageCheckTest, ABootImageWithoutKernelIsAnInitBootImage) {
+    const auto withKernelSize = [](std::initializer_list<std::uint8_t> size, std::size_t length) {
+        Bytes image = kBootImage;
+        std::ranges::copy(size, image.begin() + 8);
+        image.resize(length);
+        return image;
+    };
+    EXPECT_TRUE(isInitBootImage(withKernelSize({0, 0, 0, 0}, 1648)));
+    EXPECT_TRUE(isInitBootImage(withKernelSize({0, 0, 0, 0}, 12)));
+    EXPECT_FALSE(isInitBootImage(withKernelSize({0, 0, 0, 0}, 11))) << "no kernel size at all";
+    for (const auto size : {std::initializer_list<std::uint8_t>{1, 0, 0, 0},
+                            {0, 0, 0, 1},
+                            {0, 0x80, 0, 0},
+                            {0xFF, 0xFF, 0xFF, 0xFF}}) {
+        EXPECT_FALSE(isInitBootImage(withKernelSize(size, 1648)));
+    }
+    EXPECT_FALSE(isInitBootImage(withBytesAt(64, 0, {'A', 'N', 'D', 'R', 'O', 'I', 'D', '?'})));
+    EXPECT_FALSE(isInitBootImage(kGzip));
 }
 
 }  // namespace

@@ -95,19 +95,57 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, PhoneStatusTextTest,
 
 TEST(PhoneStatusDetailsTest, TheBarsTextABlankLineThenAdviceForEachKindPresent) {
     EXPECT_EQ(
-        utf8(phoneStatusDetails({})),
+        utf8(statusDetails(phoneReport({}), {})),
         utf8(u"未检测到手机\r\n\r\n请用数据线连接手机，并在手机的“开发者选项”里打开“USB调试”。"));
     EXPECT_EQ(
-        utf8(phoneStatusDetails({1, 0, 0})),
+        utf8(statusDetails(phoneReport({1, 0, 0}), {})),
         utf8(
             u"手机已连接（ADB）\r\n\r\nADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。"));
-    EXPECT_EQ(utf8(phoneStatusDetails({0, 2, 1})),
+    EXPECT_EQ(utf8(statusDetails(phoneReport({0, 2, 1}), {})),
               utf8(u"Fastboot 2台，无驱动 1台\r\n\r\nFastboot：请使用“BL模式”里的操作。\r\n"
                    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。"));
+    EXPECT_EQ(utf8(statusDetails(failedDetectionReport(), {})), utf8(u"无法检测手机连接"));
+}
+
+constexpr std::u16string_view kToolsAdvice =
+    u"请把Android SDK Platform-Tools里的adb.exe、fastboot.exe和它们的DLL文件复制到C:\\ADB。";
+
+struct ToolsCase {
+    MissingTools missing;
+    std::u16string bar;
+};
+
+class MissingToolsTest : public ::testing::TestWithParam<ToolsCase> {};
+
+// A missing tool takes the bar's place of the phone text; the box keeps the
+// phone text first, then the bar's, and ends with where the tools belong.
+TEST_P(MissingToolsTest, TheBarNamesTheMissingToolsAndTheBoxSaysWhereTheyBelong) {
+    const PhoneReport adbPhone = phoneReport({1, 0, 0});
+    EXPECT_EQ(utf8(statusBarText(adbPhone, GetParam().missing)), utf8(GetParam().bar));
+    EXPECT_EQ(
+        utf8(statusDetails(adbPhone, GetParam().missing)),
+        utf8(u"手机已连接（ADB）\r\n" + GetParam().bar +
+             u"\r\n\r\nADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。\r\n" +
+             std::u16string(kToolsAdvice)));
+    EXPECT_EQ(utf8(statusDetails(failedDetectionReport(), GetParam().missing)),
+              utf8(u"无法检测手机连接\r\n" + GetParam().bar + u"\r\n\r\n" +
+                   std::u16string(kToolsAdvice)));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, MissingToolsTest,
+                         ::testing::Values(ToolsCase{{true, true}, u"未找到adb和fastboot"},
+                                           ToolsCase{{true, false}, u"未找到adb"},
+                                           ToolsCase{{false, true}, u"未找到fastboot"}));
+
+// The tools in the work folder, where a console that the program opens finds them.
+void placeTools(testing::FakePlatform& platform) {
+    platform.setEntry(u"C:\\ADB\\adb.exe", EntryKind::OrdinaryFile);
+    platform.setEntry(u"C:\\ADB\\fastboot.exe", EntryKind::OrdinaryFile);
 }
 
 TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
     testing::FormFixture f;
+    placeTools(f.platform);
     f.form.clicked(kPhoneStatusBar);
     EXPECT_TRUE(f.view.dialogs.empty()) << "nothing to tell before the first detection";
 
@@ -117,7 +155,7 @@ TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未检测到手机"));
     f.form.clicked(kPhoneStatusBar);
     ASSERT_EQ(f.view.dialogs.size(), 1u);
-    EXPECT_EQ(f.view.dialogs[0].prompt, phoneStatusDetails({}));
+    EXPECT_EQ(f.view.dialogs[0].prompt, statusDetails(phoneReport({}), {}));
     EXPECT_EQ(utf8(f.view.dialogs[0].title), utf8(u"设备状态"));
     EXPECT_EQ(f.view.dialogs[0].box, BoxKind::Information);
     EXPECT_TRUE(f.view.statusWrites.empty()) << "Text1 stays as it is";
@@ -125,11 +163,31 @@ TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
 
 TEST(PhoneStatusBarTest, AFailedDetectionIsSaidInTheBarAndItsBox) {
     testing::FormFixture f;
+    placeTools(f.platform);
     f.form.phoneDetectionFailed();
     f.form.clicked(kPhoneStatusBar);
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"无法检测手机连接"));
     ASSERT_EQ(f.view.dialogs.size(), 1u);
     EXPECT_EQ(f.view.dialogs[0].prompt, f.view.phoneStatus);
+}
+
+// The tools are looked for with every count and whenever the window becomes
+// active, which is when a user comes back from copying them.
+TEST(PhoneStatusBarTest, TheToolsAreLookedForAgainAtEachCountAndActivation) {
+    testing::FormFixture f;
+    f.form.windowActivated();
+    EXPECT_EQ(f.view.phoneStatus, u"") << "nothing to show before the first detection";
+    f.form.phonesCounted({0, 1, 0});
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb和fastboot"));
+    f.platform.setEntry(u"C:\\ADB\\fastboot.exe", EntryKind::OrdinaryFile);
+    f.form.windowActivated();
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb"));
+    f.platform.setEntry(u"C:\\adb\\ADB.EXE", EntryKind::OrdinaryFile);
+    f.form.windowActivated();
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"手机已连接（Fastboot）"));
+    f.platform.setEntry(u"C:\\ADB\\adb.exe", EntryKind::Missing);
+    f.form.phonesCounted({0, 1, 0});
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb"));
 }
 
 }  // namespace

@@ -109,6 +109,26 @@ LocalTime Win32Platform::localTime() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
+std::optional<std::u16string> Win32Platform::environmentVariable(std::u16string_view name) {
+    const std::wstring wideName = wide(name);
+    std::wstring value(MAX_PATH, L'\0');
+    // Another thread may lengthen it between the calls: then it is read again.
+    for (;;) {
+        SetLastError(ERROR_SUCCESS);
+        const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(),
+                                                     static_cast<DWORD>(value.size()));
+        if (length == 0) {
+            return GetLastError() == ERROR_ENVVAR_NOT_FOUND ? std::nullopt
+                                                            : std::optional<std::u16string>(u"");
+        }
+        if (length < value.size()) {
+            value.resize(length);
+            return utf16(value);
+        }
+        value.resize(length);  // what it needs, its terminating null included
+    }
+}
+
 void Win32Platform::setEnvironmentVariable(std::u16string_view name,
                                            std::optional<std::u16string_view> value) {
     // Fails only when memory runs out; the console that was typed into has the value anyway.

@@ -22,6 +22,7 @@ class Win32Platform final : public Platform {
 
     LocalTime localTime() override;
 
+    std::optional<std::u16string> environmentVariable(std::u16string_view name) override;
     void setEnvironmentVariable(std::u16string_view name,
                                 std::optional<std::u16string_view> value) override;
 };

@@ -360,11 +360,14 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             form_.freeAreaClicked();
             return 0;
         case WM_ACTIVATE:
-            // Like a dialog, the window gives the focus back to the control that had it.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 focusBeforeDeactivation_ = GetFocus();
-            } else if (focusBeforeDeactivation_ != nullptr &&
-                       IsChild(window, focusBeforeDeactivation_)) {
+                break;
+            }
+            // The user may be back from copying adb and fastboot.
+            form_.windowActivated();
+            // Like a dialog, the window gives the focus back to the control that had it.
+            if (focusBeforeDeactivation_ != nullptr && IsChild(window, focusBeforeDeactivation_)) {
                 restoreFocus();
                 return 0;
             }
@@ -482,6 +485,10 @@ BoxAnswer MainWindow::messageBox(std::u16string_view text, BoxKind kind,
                                  std::u16string_view title) {
     return boxAnswer(
         MessageBoxW(window_.get(), wide(text).c_str(), wide(title).c_str(), boxStyle(kind)));
+}
+
+std::optional<std::u16string> MainWindow::chooseFile(const FileChoice& choice) {
+    return openFileDialog_.show(window_.get(), choice);
 }
 
 }  // namespace vantrel::win32

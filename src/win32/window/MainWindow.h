@@ -10,6 +10,7 @@
 #include "ports/View.h"
 #include "win32/common/UniqueHandles.h"
 #include "win32/window/ControlWindows.h"
+#include "win32/window/OpenFileDialog.h"
 #include "win32/window/PhoneCounter.h"
 
 namespace vantrel::win32 {
@@ -48,6 +49,7 @@ class MainWindow final : public View {
                                std::u16string_view defaultText) override;
     BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
                          std::u16string_view title) override;
+    std::optional<std::u16string> chooseFile(const FileChoice& choice) override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -84,6 +86,7 @@ class MainWindow final : public View {
     HWND statusBar_ = nullptr;  // a child: it goes with the window
     UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> deviceNotification_;
     std::optional<PhoneCounter> phoneCounter_;
+    OpenFileDialog openFileDialog_;
     DWORD creationError_ = ERROR_SUCCESS;
     int showCommand_ = SW_SHOWNORMAL;
     HWND focusBeforeDeactivation_ = nullptr;
