@@ -36,21 +36,24 @@ struct Flash {
     const wchar_t* error;
     const wchar_t* line;
     std::string (*validContent)();
+    const wchar_t* chooserTitle;  // of the Open dialog that stands in for a missing image
 };
 
 constexpr std::array kFlashes{
     Flash{L"刷Recovery", L"recovery.img",
           L"请把文件名称为recovery.img恢复模式，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\recovery.img文件存在",
-          L"fastboot flash recovery C:\\ADB\\recovery.img", &bootImage},
+          L"fastboot flash recovery C:\\ADB\\recovery.img", &bootImage,
+          L"选择要刷入的Recovery镜像"},
     Flash{L"刷入System", L"system.img",
           L"请把文件名称为system.img文件，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\system.img文件存在",
-          L"fastboot flash system -S 100M C:\\ADB\\system.img", &sparseImage},
+          L"fastboot flash system -S 100M C:\\ADB\\system.img", &sparseImage,
+          L"选择要刷入的System镜像"},
     Flash{L"刷入Boot", L"boot.img",
           L"请把文件名称为boot.img文件，放在C:\\ADB目录下，并且保持数据线连接",
           L"请确定单击了是,并且C:\\ADB\\boot.img文件存在", L"fastboot flash boot C:\\ADB\\boot.img",
-          &bootImage},
+          &bootImage, L"选择要刷入的Boot镜像"},
 };
 
 class BootloaderModeTest : public VantrelTest {
@@ -62,6 +65,13 @@ class BootloaderModeTest : public VantrelTest {
     void startFlashAndAnswer(const Flash& flash, int answer) {
         startBootloaderItem(flash.item);
         answerConfirmation(flash.instruction, answer);
+    }
+
+    // Without an ordinary image in the work folder, Yes opens an Open dialog,
+    // and its Cancel ends in the error box.
+    void cancelOpenDialog(const Flash& flash) {
+        expectOpenDialog(flash.chooserTitle).press(IDCANCEL);
+        window().settle();
     }
 
     void expectErrorBoxAndClose(const Flash& flash) {
@@ -94,7 +104,7 @@ TEST_F(BootloaderModeTest, FlashWithTheImagePresentAndYesTypesTheFlashLineWithIt
     }
 }
 
-TEST_F(BootloaderModeTest, FlashAnsweredNoOrWithoutAnOrdinaryImageShowsItsErrorBox) {
+TEST_F(BootloaderModeTest, FlashAnsweredNoOrWithoutAChosenImageShowsItsErrorBox) {
     for (const Flash& flash : kFlashes) {
         SCOPED_TRACE(utf8(flash.item));
         {
@@ -105,16 +115,18 @@ TEST_F(BootloaderModeTest, FlashAnsweredNoOrWithoutAnOrdinaryImageShowsItsErrorB
         {
             const WorkFolderEntry folder(flash.image, WorkFolderEntry::Form::Folder);
             startFlashAndAnswer(flash, IDYES);
+            cancelOpenDialog(flash);
             expectErrorBoxAndClose(flash);
         }
         removeFromWorkFolder(flash.image);
         startFlashAndAnswer(flash, IDYES);
+        cancelOpenDialog(flash);
         expectErrorBoxAndClose(flash);
     }
     EXPECT_EQ(typedText(), L"");
 }
 
-TEST_F(BootloaderModeTest, WithoutAWorkFolderEveryFlashEndsInItsErrorBox) {
+TEST_F(BootloaderModeTest, WithoutAWorkFolderAndAChosenImageEveryFlashEndsInItsErrorBox) {
     for (const Flash& flash : kFlashes) {
         removeFromWorkFolder(flash.image);
     }
@@ -125,9 +137,26 @@ TEST_F(BootloaderModeTest, WithoutAWorkFolderEveryFlashEndsInItsErrorBox) {
     for (const Flash& flash : kFlashes) {
         SCOPED_TRACE(utf8(flash.item));
         startFlashAndAnswer(flash, IDYES);
+        cancelOpenDialog(flash);
         expectErrorBoxAndClose(flash);
     }
     EXPECT_EQ(typedText(), L"");
+}
+
+// Another program posts the Start button's command while the confirmation is
+// open: it must not start a second flash inside the first.
+TEST_F(BootloaderModeTest, AStartPostedWhileTheConfirmationIsOpenStartsNothing) {
+    const Flash& flash = kFlashes.back();
+    const WorkFolderEntry image(flash.image, flash.validContent());
+    startBootloaderItem(flash.item);
+    ProgramDialog confirmation = waitForDialog();
+    PostMessageW(window().handle(), WM_COMMAND, MAKEWPARAM(kStartButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window().control(kStartButton)));
+    window().settle();
+    confirmation.press(IDYES);
+    window().settle();
+    EXPECT_FALSE(dialogOpen());
+    EXPECT_EQ(typedText(), enteredLine(flash.line));
 }
 
 TEST_F(BootloaderModeTest, ATextThatIsNoItemRunsNothing) {

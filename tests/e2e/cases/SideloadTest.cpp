@@ -1,7 +1,7 @@
 // "ADB刷机": the guarded sideload. It types only when the answer is Yes and
 // C:\ADB\update.zip is an ordinary file, and then names that very file, so
-// that a console in another folder sideloads it too; otherwise one error box,
-// nothing typed.
+// that a console in another folder sideloads it too; without it, an Open
+// dialog chooses the package; otherwise one error box, nothing typed.
 #include <optional>
 #include <string>
 
@@ -55,6 +55,8 @@ TEST_P(SideloadTest, AnswerYesTypesOnlyWhenThePackageIsAnOrdinaryFile) {
         EXPECT_FALSE(dialogOpen());
         EXPECT_EQ(typedText(), L"adb sideload C:\\ADB\\update.zip\r");
     } else {
+        // The user cancels the Open dialog that offers to choose another package.
+        expectOpenDialog(L"选择要发送的刷机包").press(IDCANCEL);
         closeErrorBox(kError, IDOK);
         EXPECT_EQ(typedText(), L"");
     }

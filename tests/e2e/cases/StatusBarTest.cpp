@@ -7,13 +7,16 @@
 #include <tlhelp32.h>
 
 #include <list>
+#include <optional>
 #include <string>
 
 #include "driver/DriverOptions.h"
 #include "driver/MessagePump.h"
+#include "driver/OtherWindow.h"
 #include "driver/Processes.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
+#include "driver/WorkFolder.h"
 #include "support/FakeUsbDevices.h"
 #include "win32/common/UniqueHandles.h"
 
@@ -35,13 +38,17 @@ class StatusBarTest : public VantrelTest {
   protected:
     void SetUp() override {
         fakeusb::removeLeftoverFakeDevices();
+        tools_.emplace();
         VantrelTest::SetUp();
     }
 
     void TearDown() override {
         VantrelTest::TearDown();
         phones_.clear();
+        tools_.reset();
     }
+
+    WorkFolderTools& tools() { return *tools_; }
 
     // Plugs a phone in, or pulls one out, as Windows tells every window.
     void plugIn(FakeDeviceKind kind) {
@@ -75,6 +82,7 @@ class StatusBarTest : public VantrelTest {
         FakeUsbDevice device;
     };
 
+    std::optional<WorkFolderTools> tools_;
     std::list<Phone> phones_;
     int serial_ = 0;
 };
@@ -121,6 +129,24 @@ TEST_F(StatusBarTest, AClickOnTheBarAdvisesForEachKindOfPhone) {
     expectDetails(std::wstring(L"ADB 1台，无驱动 1台\r\n\r\n") + kAdbAdvice + L"\r\n" +
                   kNoDriverAdvice);
     EXPECT_EQ(statusText(), L"") << "Text1 stays as it was";
+}
+
+// The tools are looked for at every count, and whenever the window becomes
+// active: the user comes back to it after copying them.
+TEST_F(StatusBarTest, AMissingAdbIsToldUntilItIsPlacedAndTheWindowActivated) {
+    expectBar(L"未检测到手机");
+    tools().removeAdb();
+    plugIn(FakeDeviceKind::AdbPhone);
+    expectBar(L"未找到adb");
+    expectDetails(
+        std::wstring(L"手机已连接（ADB）\r\n未找到adb\r\n\r\n") + kAdbAdvice +
+        L"\r\n请把Android SDK Platform-Tools里的adb.exe、fastboot.exe和它们的DLL文件复制到C:\\ADB。");
+
+    OtherWindow other;
+    other.activate();
+    tools().placeAdb();
+    window().activate();
+    expectBar(L"手机已连接（ADB）");
 }
 
 // Every process that the program started, as Windows records each one's parent.

@@ -1,7 +1,9 @@
 // Start in transfer mode (push and pull with two input boxes) and in install
-// mode (the path in Text1, which a failure to type it never loses).
+// mode (the path in Text1, which a failure to type it never loses, or the
+// APK chosen in an Open dialog when Text1 is empty).
 #include <string>
 
+#include "driver/FileWriting.h"
 #include "driver/VantrelTest.h"
 
 namespace e2e {
@@ -118,9 +120,13 @@ TEST_F(InstallModeTest, TypesAdbInstallWithText1AndKeepsIt) {
     EXPECT_EQ(statusText(), L"C:\\ADB\\Magisk.apk");
 }
 
-TEST_F(InstallModeTest, AnEmptyText1TypesTheBarePrefix) {
+TEST_F(InstallModeTest, AnEmptyText1OpensTheDialogAndInstallsTheChosenApk) {
+    const FileElsewhere apk(L"C:\\下载 文件", L"应用.apk", "PK\x03\x04");
     startInstall(L"");
-    EXPECT_EQ(typedText(), L"adb install \r");
+    expectOpenDialog(L"选择要安装的APK").chooseFile(apk.path());
+    const std::wstring quoted = L"\"" + apk.path() + L"\"";
+    EXPECT_EQ(typedText(), L"adb install " + quoted + L"\r");
+    EXPECT_EQ(statusText(), quoted);
 }
 
 TEST_F(InstallModeTest, RunsWhateverTheListsShow) {

@@ -1,6 +1,7 @@
 #include "driver/FileWriting.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "win32/common/UniqueHandles.h"
 
@@ -20,6 +21,20 @@ void writeFile(const std::wstring& path, std::string_view content, DWORD disposi
         written != content.size()) {
         throw std::runtime_error(failure);
     }
+}
+
+FileElsewhere::FileElsewhere(std::wstring folder, const std::wstring& name,
+                             std::string_view content)
+    : folder_(std::move(folder)), path_(folder_ + L"\\" + name) {
+    if (!CreateDirectoryW(folder_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        throw std::runtime_error("could not make a folder for a file elsewhere");
+    }
+    writeFile(path_, content, CREATE_ALWAYS, "could not write a file elsewhere");
+}
+
+FileElsewhere::~FileElsewhere() {
+    DeleteFileW(path_.c_str());
+    RemoveDirectoryW(folder_.c_str());
 }
 
 }  // namespace e2e

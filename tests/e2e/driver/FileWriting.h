@@ -12,4 +12,20 @@ namespace e2e {
 void writeFile(const std::wstring& path, std::string_view content, DWORD disposition,
                const char* failure);
 
+// A file that the user keeps elsewhere than in the work folder, made with
+// its folder for one scope; both are removed afterwards.
+class FileElsewhere {
+  public:
+    FileElsewhere(std::wstring folder, const std::wstring& name, std::string_view content);
+    ~FileElsewhere();
+    FileElsewhere(const FileElsewhere&) = delete;
+    FileElsewhere& operator=(const FileElsewhere&) = delete;
+
+    const std::wstring& path() const { return path_; }
+
+  private:
+    std::wstring folder_;
+    std::wstring path_;
+};
+
 }  // namespace e2e

@@ -22,6 +22,10 @@ std::string bootImage() {
     return withBytesAt(2048, 0, "ANDROID!\x00\x80\x00\x00\x00\x80\x00\x10"sv);
 }
 
+std::string initBootImage() {
+    return withBytesAt(2048, 0, "ANDROID!\x00\x00\x00\x00\x00\x00\x00\x00"sv);
+}
+
 std::string sparseImage() {
     return std::string("\x3A\xFF\x26\xED\x01\x00\x00\x00\x1C\x00\x0C\x00\x00\x10\x00\x00"sv);
 }

@@ -87,6 +87,21 @@ void ProgramDialog::setAnswer(std::wstring_view text) {
     setWindowText(item(kAnswerEditId), text);
 }
 
+void ProgramDialog::chooseFile(std::wstring_view path) {
+    HWND field = item(kOpenFileNameId);
+    HWND edit = nullptr;
+    // The edit field lies inside the ComboBoxEx's combo box.
+    for (HWND inside = field; inside != nullptr && edit == nullptr;
+         inside = GetWindow(inside, GW_CHILD)) {
+        edit = FindWindowExW(inside, nullptr, L"Edit", nullptr);
+    }
+    if (edit == nullptr) {
+        throw std::runtime_error("the Open dialog has no file-name field");
+    }
+    setWindowText(edit, path);
+    press(IDOK);
+}
+
 void ProgramDialog::press(int id) {
     postClick(item(id));
     HWND dialog = dialog_;

@@ -33,6 +33,8 @@ class ProgramDialog {
     HWND owner() const { return GetWindow(dialog_, GW_OWNER); }
 
     void setAnswer(std::wstring_view text);
+    // An Open dialog: types the path into its file-name field and presses Open.
+    void chooseFile(std::wstring_view path);
     // Clicks the button and waits until the dialog has closed.
     void press(int id);
 
@@ -49,5 +51,7 @@ inline constexpr int kAnswerEditId = 1002;
 // The text and the icon of a standard message box.
 inline constexpr int kMessageTextId = 0xFFFF;
 inline constexpr int kMessageIconId = 0x440;
+// The file-name field of the Open dialog: a ComboBoxEx with an edit field inside.
+inline constexpr int kOpenFileNameId = 0x47C;
 
 }  // namespace e2e

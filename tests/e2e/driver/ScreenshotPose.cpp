@@ -35,6 +35,7 @@ int poseForScreenshot(const std::wstring& readyFile, const std::wstring& doneFil
     try {
         removeAutoStartMarker();
         vantrel::fakeusb::removeLeftoverFakeDevices();
+        const WorkFolderTools tools;
         // A phone in ADB mode, as the window shows it most of the time.
         const vantrel::fakeusb::FakeUsbDevice phone(vantrel::fakeusb::FakeDeviceKind::AdbPhone,
                                                     L"PICTURE");

@@ -103,6 +103,13 @@ ProgramDialog VantrelTest::expectMessageBox(std::wstring_view title, std::wstrin
     return box;
 }
 
+ProgramDialog VantrelTest::expectOpenDialog(std::wstring_view title) {
+    ProgramDialog dialog = waitForDialog();
+    EXPECT_EQ(dialog.title(), title);
+    EXPECT_EQ(dialog.owner(), window().handle());
+    return dialog;
+}
+
 void VantrelTest::answerConfirmation(std::wstring_view instruction, int answer) {
     ProgramDialog confirmation =
         expectMessageBox(L"提示", instruction, {IDYES, IDNO}, StandardIcon::Information);

@@ -62,6 +62,10 @@ class VantrelTest : public ::testing::Test {
     ProgramDialog expectMessageBox(std::wstring_view title, std::wstring_view text,
                                    std::initializer_list<int> buttons, StandardIcon icon);
 
+    // The system's Open dialog must be up, owned by the main window, with this
+    // title. It is left open, to be answered.
+    ProgramDialog expectOpenDialog(std::wstring_view title);
+
     // The two boxes of a guarded file action. The confirmation ("提示", Yes and
     // No, information icon, owned by the main window) must be up; it is
     // answered with the button.

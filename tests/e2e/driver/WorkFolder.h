@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,24 @@ class WorkFolderEntry {
 
   private:
     std::wstring path_;
+};
+
+// adb.exe and fastboot.exe in the work folder for one scope: without them
+// the status bar says that they are missing instead of what it says of the
+// phones. Empty files do, since the program only looks for them.
+class WorkFolderTools {
+  public:
+    WorkFolderTools() {
+        placeAdb();
+        fastboot_.emplace(L"fastboot.exe", "");
+    }
+    // adb.exe alone goes, as on a first run with half the tools copied, and comes back.
+    void removeAdb() { adb_.reset(); }
+    void placeAdb() { adb_.emplace(L"adb.exe", ""); }
+
+  private:
+    std::optional<WorkFolderEntry> adb_;
+    std::optional<WorkFolderEntry> fastboot_;
 };
 
 // The work folder moved out of the way for one scope, whatever it holds, and
