@@ -1,0 +1,132 @@
+#include "actions/FileActions.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "actions/ApkFile.h"
+#include "actions/BoxTitles.h"
+#include "actions/ConsoleCommands.h"
+#include "actions/ImageCheck.h"
+#include "actions/PathArgument.h"
+#include "actions/TypeLine.h"
+
+namespace vantrel {
+namespace {
+
+constexpr std::u16string_view kInitBootLinePrefix = u"fastboot flash init_boot ";
+constexpr std::u16string_view kInstallPrefix = u"adb install ";
+
+constexpr std::array kImageFilters{FileFilter{u"镜像文件 (*.img)", u"*.img"},
+                                   FileFilter{u"所有文件 (*.*)", u"*.*"}};
+constexpr std::array kPackageFilters{FileFilter{u"刷机包 (*.zip)", u"*.zip"},
+                                     FileFilter{u"所有文件 (*.*)", u"*.*"}};
+constexpr std::array kApkFilters{FileFilter{u"APK文件 (*.apk)", u"*.apk"},
+                                 FileFilter{u"所有文件 (*.*)", u"*.*"}};
+constexpr std::u16string_view kApkChooserTitle = u"选择要安装的APK";
+constexpr std::u16string_view kChooseOneApkStatus = u"请选择一个.apk文件";
+
+// The work folder's file, or one the user chooses instead; nothing when the
+// user chose none or one that cmd cannot take, which is then said.
+std::optional<std::u16string> fileToSend(Session& session, const GuardedFileAction& action) {
+    if (session.platform.entryKind(action.file) == EntryKind::OrdinaryFile) {
+        return std::u16string(action.file);
+    }
+    const bool package = action.expected == ExpectedImage::FlashPackage;
+    const FileChoice choice{
+        action.chooserTitle, package ? std::span<const FileFilter>(kPackageFilters) : kImageFilters,
+        session.platform.isDirectory(kConsoleFolder) ? std::optional(kConsoleFolder)
+                                                     : std::nullopt};
+    std::optional<std::u16string> chosen = session.view.chooseFile(choice);
+    if (!chosen) {
+        session.view.messageBox(action.error, BoxKind::Error, kErrorTitle);
+        return std::nullopt;
+    }
+    if (quotesCannotHold(*chosen)) {
+        session.view.messageBox(kRenameChosenFileText, BoxKind::Failure, kErrorTitle);
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+// Yes sends the file all the same; the default button is No.
+bool insistedOn(Session& session, const std::u16string& warning) {
+    return session.view.messageBox(warning, BoxKind::Warning, kWarningTitle) == BoxAnswer::Yes;
+}
+
+bool isBlank(std::u16string_view text) {
+    return text.find_first_not_of(u" \t\u3000") == std::u16string_view::npos;
+}
+
+// With no path in Text1, the user chooses the APK, which must pass the rules
+// of a drop; Text1 then shows its path as the line will carry it. False when
+// nothing is to be installed.
+bool apkChosen(Session& session) {
+    const std::optional<std::u16string> chosen =
+        session.view.chooseFile({kApkChooserTitle, kApkFilters, std::nullopt});
+    if (!chosen) {
+        return false;
+    }
+    switch (checkApkFiles(std::span(&*chosen, 1), session.platform)) {
+        case ApkCheck::Taken:
+            session.view.setStatusText(asOneArgument(*chosen));
+            return true;
+        case ApkCheck::NeedsRenaming:
+            session.view.setStatusText(std::u16string(kRenameChosenFileText));
+            return false;
+        case ApkCheck::NotOneApkFile:
+            break;
+    }
+    session.view.setStatusText(std::u16string(kChooseOneApkStatus));
+    return false;
+}
+
+}  // namespace
+
+void runGuardedFileAction(Session& session, const GuardedFileAction& action) {
+    session.view.setStatusText(u"");
+    if (session.view.messageBox(action.instruction, BoxKind::Confirmation, kHintTitle) !=
+        BoxAnswer::Yes) {
+        session.view.messageBox(action.error, BoxKind::Error, kErrorTitle);
+        return;
+    }
+    const std::optional<std::u16string> path = fileToSend(session, action);
+    if (!path) {
+        return;
+    }
+    // A download named boot.img may be a zip or another partition's image:
+    // flashed as it is, it leaves a phone that no longer starts.
+    const std::optional<std::vector<std::uint8_t>> fileStart =
+        session.platform.readFileStart(*path, kImageCheckBytes);
+    if (!fileStart) {
+        session.view.messageBox(std::u16string(kUnreadablePrefix) + *path, BoxKind::Failure,
+                                kErrorTitle);
+        return;
+    }
+    if (const std::optional<std::u16string> warning =
+            imageWarning(action.expected, *fileStart, *path);
+        warning && !insistedOn(session, *warning)) {
+        return;
+    }
+    if (action.expected == ExpectedImage::BootImage && isInitBootImage(*fileStart)) {
+        if (insistedOn(session, initBootQuestion(*path))) {
+            typeLine(session, std::u16string(kInitBootLinePrefix) + asOneArgument(*path));
+        }
+        return;
+    }
+    typeLine(session, std::u16string(action.linePrefix) + asOneArgument(*path));
+}
+
+void runApkInstall(Session& session) {
+    if (isBlank(session.view.statusText()) && !apkChosen(session)) {
+        return;
+    }
+    // Text1 holds the user's path here: it is read, never cleared or overwritten,
+    // so a failure is told in a box of its own.
+    typeLine(session, std::u16string(kInstallPrefix) + session.view.statusText(),
+             FailureNotice::InMessageBox);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "actions/ActionKinds.h"
+#include "actions/Session.h"
+
+namespace vantrel {
+
+// A flash or the sideload: confirmed, its file in the work folder or chosen
+// instead, checked for what it claims to be, then typed as one argument.
+void runGuardedFileAction(Session& session, const GuardedFileAction& action);
+
+// "安装apk": installs the APK whose path stands in Text1, or, with none
+// there, the one the user chooses.
+void runApkInstall(Session& session);
+
+}  // namespace vantrel
