@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "driver/FileWriting.h"
 #include "driver/ImageFiles.h"
@@ -41,7 +42,10 @@ TEST_F(ChosenImageTest, AChosenImageIsFlashedWithItsQuotedPath) {
     const bool readable = sameBitnessAsDriver(program);
     const std::wstring folderBefore = readable ? currentFolderOf(program) : L"";
     flashBoot();
-    expectOpenDialog(L"选择要刷入的Boot镜像").chooseFile(image.path());
+    ProgramDialog dialog = expectOpenDialog(L"选择要刷入的Boot镜像");
+    EXPECT_EQ(dialog.fileTypes(),
+              (std::vector<std::wstring>{L"镜像文件 (*.img)", L"所有文件 (*.*)"}));
+    dialog.chooseFile(image.path());
     window().settle();
     EXPECT_FALSE(dialogOpen());
     EXPECT_EQ(typedText(), enteredLine(L"fastboot flash boot \"" + image.path() + L"\""));

@@ -32,6 +32,20 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
+std::vector<std::wstring> comboItems(HWND combo) {
+    const auto count = sendToProgram(combo, CB_GETCOUNT);
+    std::vector<std::wstring> items;
+    for (WPARAM index = 0; index < static_cast<WPARAM>(count); ++index) {
+        std::wstring item(static_cast<size_t>(sendToProgram(combo, CB_GETLBTEXTLEN, index)) + 1,
+                          L'\0');
+        const auto copied =
+            sendToProgram(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<size_t>(copied));
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
 void setWindowText(HWND window, std::wstring_view text) {
     const std::wstring terminated(text);
     sendToProgram(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace e2e {
 
@@ -15,5 +16,6 @@ std::wstring className(HWND window);
 std::wstring windowText(HWND window);  // WM_GETTEXT, which controls answer with their content
 void setWindowText(HWND window, std::wstring_view text);  // WM_SETTEXT
 void postClick(HWND button);                              // BM_CLICK, as a mouse click does
+std::vector<std::wstring> comboItems(HWND combo);         // a combo box's list, in order
 
 }  // namespace e2e

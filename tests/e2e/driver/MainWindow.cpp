@@ -42,18 +42,7 @@ bool MainWindow::isChecked(int id) const {
 }
 
 std::vector<std::wstring> MainWindow::listItems(int comboId) const {
-    HWND combo = control(comboId);
-    const auto count = sendToProgram(combo, CB_GETCOUNT);
-    std::vector<std::wstring> items;
-    for (WPARAM index = 0; index < static_cast<WPARAM>(count); ++index) {
-        std::wstring item(static_cast<size_t>(sendToProgram(combo, CB_GETLBTEXTLEN, index)) + 1,
-                          L'\0');
-        const auto copied =
-            sendToProgram(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
-        item.resize(static_cast<size_t>(copied));
-        items.push_back(std::move(item));
-    }
-    return items;
+    return comboItems(control(comboId));
 }
 
 void MainWindow::click(int id) {

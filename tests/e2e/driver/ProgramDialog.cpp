@@ -87,6 +87,10 @@ void ProgramDialog::setAnswer(std::wstring_view text) {
     setWindowText(item(kAnswerEditId), text);
 }
 
+std::vector<std::wstring> ProgramDialog::fileTypes() const {
+    return comboItems(item(kOpenFileTypesId));
+}
+
 void ProgramDialog::chooseFile(std::wstring_view path) {
     HWND field = item(kOpenFileNameId);
     HWND edit = nullptr;

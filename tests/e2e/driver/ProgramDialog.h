@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/MessagePump.h"
 #include "driver/ShownIcon.h"
@@ -33,7 +34,9 @@ class ProgramDialog {
     HWND owner() const { return GetWindow(dialog_, GW_OWNER); }
 
     void setAnswer(std::wstring_view text);
-    // An Open dialog: types the path into its file-name field and presses Open.
+    // An Open dialog: the names in its list of file types, and a choice:
+    // the path typed into its file-name field, then Open pressed.
+    std::vector<std::wstring> fileTypes() const;
     void chooseFile(std::wstring_view path);
     // Clicks the button and waits until the dialog has closed.
     void press(int id);
@@ -53,5 +56,6 @@ inline constexpr int kMessageTextId = 0xFFFF;
 inline constexpr int kMessageIconId = 0x440;
 // The file-name field of the Open dialog: a ComboBoxEx with an edit field inside.
 inline constexpr int kOpenFileNameId = 0x47C;
+inline constexpr int kOpenFileTypesId = 0x470;
 
 }  // namespace e2e
