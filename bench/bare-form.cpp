@@ -2,18 +2,26 @@
 // most direct way. Same frame, hidden owner, eleven controls with their texts
 // and lists, status bar, menu bar, message font, manifest and common
 // controls; each control made once at its final rectangle for the system's
-// DPI, and the frame grown once by the status bar's height.
+// DPI, and the frame grown once by the status bar's height. Once it shows, it
+// does the program's first work too: it loads SetupAPI, lists the USB devices
+// once and puts what it found into the status bar.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <optional>
 #include <span>
+#include <string>
 
+#include "bare-phone-count.h"
+#include "win32/common/SystemLibrary.h"
 #include "win32/common/UniqueHandles.h"
 
 namespace {
 
+using vantrel::win32::loadSystemLibrary;
 using vantrel::win32::UniqueFont;
+using vantrel::win32::UniqueModule;
 using vantrel::win32::UniqueWindow;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -93,6 +101,16 @@ HMENU createMenuBar() {
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
     }
     return bar;
+}
+
+std::wstring phoneText(std::optional<unsigned> phones) {
+    if (!phones) {
+        return L"无法检测手机连接";
+    }
+    if (*phones == 0) {
+        return L"未检测到手机";
+    }
+    return L"已连接" + std::to_wstring(*phones) + L"台手机";
 }
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -185,6 +203,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const HWND firstOption = GetDlgItem(window, 101);
     SendMessageW(firstOption, BM_SETCHECK, BST_CHECKED, 0);
     SetFocus(firstOption);
+    // Kept loaded, as the program keeps it for the next device change.
+    const UniqueModule setupApi = loadSystemLibrary(L"setupapi.dll");
+    const std::wstring status = phoneText(countPhones(setupApi.get()));
+    SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(status.c_str()));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageW(window, &message)) {

@@ -4,8 +4,9 @@
 #   - under Wine, in one run of alternating starts (medians): start-up to the
 #     window shown, the time from then on to the status bar's first text, and
 #     the peak working set at idle, against two yardsticks:
-#     bench/bare-form.exe, the same window built the most direct way (what our
-#     own code costs), and bench/minimal-window.exe (what a window costs at all).
+#     bench/bare-form.exe, the same window with the same first USB listing built
+#     the most direct way (what our own code costs), and bench/minimal-window.exe
+#     (what a window costs at all).
 #     The start-up ratios are medians of the ratios within each round, which
 #     other work on the machine sways less than the ratio of the medians;
 #   - the cost of typing an 80-character line against a bare loop of the same

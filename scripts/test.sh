@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine and runs every test: the icon and packaging
 # checks, the core's unit tests natively, once plain and once with
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz target for a
-# bounded time, the Windows builds (the whole 64-bit tree; of the 32-bit one
-# what the end-to-end run needs), the Win32 layer's tests and the end-to-end
-# suite under Wine, 32-bit program included wherever the machine can run it.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz target (its corpus
+# replayed and at most 5 s of fuzzing, which checks that it still holds;
+# scripts/fuzz.sh searches longer), the Windows builds (the whole 64-bit tree;
+# of the 32-bit one what the end-to-end run needs), the Win32 layer's tests
+# and the end-to-end suite under Wine, 32-bit program included wherever the
+# machine can run it.
 # The last line adds up the tests of all steps: "total: N passed, M failed";
 # a step that fails without a failed test counts as one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=scripts/build-env.sh
 source scripts/build-env.sh
+# shellcheck source=scripts/fuzz-env.sh
+source scripts/fuzz-env.sh
 
 bash scripts/install-deps.sh build
 # Wine, the packages around it and the Wine prefixes need no build: they are
@@ -96,23 +100,6 @@ sanitized_unit_tests() {
             "$vantrel_native_sanitize_dir/$vantrel_unit_tests_in_build" --gtest_brief=1 --gtest_color=no
 }
 
-# New inputs that widen the coverage go to the build folder's corpus, kept for
-# the next run; the seeds in the repository stay as they are. A finding ends
-# the run with a failure and leaves the input that caused it in the build
-# folder. The progress lines and the recommended dictionary stay in the log there.
-fuzz_dropped_file_list() {
-    local corpus="$vantrel_native_fuzz_dir/corpus-dropped-file-list" status=0
-    local log="$vantrel_native_fuzz_dir/fuzz-dropped-file-list.log"
-    vantrel_configure native-fuzz "$vantrel_native_fuzz_dir" &&
-        cmake --build "$vantrel_native_fuzz_dir" &&
-        mkdir -p "$corpus" || return
-    "$vantrel_native_fuzz_dir/$vantrel_fuzz_dropped_file_list_in_build" -max_total_time=30 \
-        -artifact_prefix="$vantrel_native_fuzz_dir/" "$corpus" tests/fuzz/corpus/dropped-file-list \
-        >"$log" 2>&1 || status=$?
-    grep -a -v -E '^#[0-9]+[[:space:]]|^###### |^"' "$log" || true
-    return "$status"
-}
-
 show_wine_setup() { # STATUS
     cat "$wine_setup_log"
     return "$1"
@@ -131,8 +118,8 @@ step "Release ZIP file names" python3 packaging/test_release_zip.py
 step "Unit tests (native)" unit_tests
 step "Unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (native, g++)" \
     sanitized_unit_tests
-step "Fuzzing the reader of dropped file lists for 30 s (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
-    fuzz_dropped_file_list
+step "The reader of dropped file lists: its fuzz corpus replayed, then fuzzed for at most 5 s (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
+    vantrel_fuzz_dropped_file_list 5
 step "Windows builds: 64-bit, and the 32-bit program and probes (MinGW-w64, warnings are errors)" \
     windows_builds
 wine_setup_status=0
