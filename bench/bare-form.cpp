@@ -3,17 +3,20 @@
 // and lists, status bar, menu bar, message font, manifest and common
 // controls; each control made once at its final rectangle for the system's
 // DPI, and the frame grown once by the status bar's height. Once it shows, it
-// does the program's first work too: it loads SetupAPI, lists the USB devices
-// once and puts what it found into the status bar.
+// does the program's first work too: it registers for the Android interfaces'
+// arrivals and removals, loads SetupAPI, lists the USB devices once and puts
+// what it found into the status bar.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include <optional>
 #include <span>
 #include <string>
 
 #include "bare-phone-count.h"
+#include "win32/common/AndroidUsbInterface.h"
 #include "win32/common/SystemLibrary.h"
 #include "win32/common/UniqueHandles.h"
 
@@ -22,6 +25,7 @@ namespace {
 using vantrel::win32::loadSystemLibrary;
 using vantrel::win32::UniqueFont;
 using vantrel::win32::UniqueModule;
+using vantrel::win32::UniqueResource;
 using vantrel::win32::UniqueWindow;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -203,6 +207,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const HWND firstOption = GetDlgItem(window, 101);
     SendMessageW(firstOption, BM_SETCHECK, BST_CHECKED, 0);
     SetFocus(firstOption);
+    // Told of every Android interface that comes or goes, as the program is.
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = vantrel::win32::kAndroidUsbInterfaceGuid;
+    const UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> notification(
+        RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
     // Kept loaded, as the program keeps it for the next device change.
     const UniqueModule setupApi = loadSystemLibrary(L"setupapi.dll");
     const std::wstring status = phoneText(countPhones(setupApi.get()));
