@@ -145,6 +145,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     main.cbSize = sizeof(main);
     main.lpfnWndProc = windowProcedure;
     main.hInstance = instance;
+    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     main.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     main.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     main.lpszClassName = L"Vantrel.BareForm";
@@ -186,6 +190,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
         if (!control.items.empty()) {
             SendMessageW(child, CB_SETCURSEL, 0, 0);
+            // The edit field at its laid-out height: the item height grows
+            // or shrinks by what the field lacks or has too much, once.
+            RECT field;
+            GetWindowRect(child, &field);
+            const auto itemHeight = SendMessageW(child, CB_GETITEMHEIGHT, WPARAM(-1), 0);
+            SendMessageW(child, CB_SETITEMHEIGHT, WPARAM(-1),
+                         itemHeight + pixels(control.height) - (field.bottom - field.top));
         }
     }
     SendMessageW(GetDlgItem(window, 121), EM_SETLIMITTEXT, 0, 0);  // no length limit
