@@ -19,12 +19,11 @@ namespace {
 constexpr std::u16string_view kInitBootLinePrefix = u"fastboot flash init_boot ";
 constexpr std::u16string_view kInstallPrefix = u"adb install ";
 
-constexpr std::array kImageFilters{FileFilter{u"镜像文件 (*.img)", u"*.img"},
-                                   FileFilter{u"所有文件 (*.*)", u"*.*"}};
-constexpr std::array kPackageFilters{FileFilter{u"刷机包 (*.zip)", u"*.zip"},
-                                     FileFilter{u"所有文件 (*.*)", u"*.*"}};
-constexpr std::array kApkFilters{FileFilter{u"APK文件 (*.apk)", u"*.apk"},
-                                 FileFilter{u"所有文件 (*.*)", u"*.*"}};
+// Each dialog offers its own type first, then every file.
+constexpr FileFilter kAllFiles{u"所有文件 (*.*)", u"*.*"};
+constexpr std::array kImageFilters{FileFilter{u"镜像文件 (*.img)", u"*.img"}, kAllFiles};
+constexpr std::array kPackageFilters{FileFilter{u"刷机包 (*.zip)", u"*.zip"}, kAllFiles};
+constexpr std::array kApkFilters{FileFilter{u"APK文件 (*.apk)", u"*.apk"}, kAllFiles};
 constexpr std::u16string_view kApkChooserTitle = u"选择要安装的APK";
 constexpr std::u16string_view kChooseOneApkStatus = u"请选择一个.apk文件";
 
