@@ -179,15 +179,9 @@ TEST(PhoneStatusBarTest, TheToolsAreLookedForAgainAtEachCountAndActivation) {
     EXPECT_EQ(f.view.phoneStatus, u"") << "nothing to show before the first detection";
     f.form.phonesCounted({0, 1, 0});
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb和fastboot"));
-    f.platform.setEntry(u"C:\\ADB\\fastboot.exe", EntryKind::OrdinaryFile);
-    f.form.windowActivated();
-    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb"));
-    f.platform.setEntry(u"C:\\adb\\ADB.EXE", EntryKind::OrdinaryFile);
+    placeTools(f.platform);
     f.form.windowActivated();
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"手机已连接（Fastboot）"));
-    f.platform.setEntry(u"C:\\ADB\\adb.exe", EntryKind::Missing);
-    f.form.phonesCounted({0, 1, 0});
-    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb"));
 }
 
 }  // namespace
