@@ -12,7 +12,8 @@ vantrel_win32_dir=build/win32
 
 # Inside a build folder.
 vantrel_unit_tests_in_build=tests/unit/vantrel_unit_tests
-vantrel_fuzz_dropped_file_list_in_build=tests/fuzz/vantrel_fuzz_dropped_file_list
+# The fuzz targets, vantrel_fuzz_<corpus name with underscores>.
+vantrel_fuzz_targets_in_build=tests/fuzz
 vantrel_exe_in_build=src/win32/window/vantrel.exe
 vantrel_win32_tests_in_build=tests/win32/vantrel_win32_tests.exe
 vantrel_e2e_driver_in_build=tests/e2e/vantrel_e2e.exe

@@ -177,7 +177,7 @@ use_programs() { # FOLDER
 }
 mkdir -p "$work_dir/programs/e2e" "$work_dir/programs/win32"
 cp "$build_dir/$vantrel_exe_in_build" "$work_dir/programs/"
-cp "$build_dir/$(dirname "$vantrel_e2e_driver_in_build")"/*.{exe,dll} "$work_dir/programs/e2e/"
+cp "$build_dir/$(dirname "$vantrel_e2e_driver_in_build")"/*.{exe,dll,sys} "$work_dir/programs/e2e/"
 cp "$build_dir/$(dirname "$vantrel_win32_tests_in_build")"/*.{exe,dll} "$work_dir/programs/win32/"
 if $run_32_bit; then
     # The 32-bit program needs the probes of its own bitness beside it.

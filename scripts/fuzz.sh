@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes the reader of dropped file lists for as long as asked, with the
-# sanitizers and corpus of scripts/test.sh's short run. Worth a run after a
-# change to that reader or to any new reader of outside input.
-# Usage: scripts/fuzz.sh [SECONDS]   (default 600)
+# Fuzzes each reader of outside input (dropped file lists, USB serial
+# descriptors) for as long as asked, with the sanitizers and corpora of
+# scripts/test.sh's short run. Worth a run after a change to a reader or to
+# any new reader of outside input.
+# Usage: scripts/fuzz.sh [SECONDS]   (each target; default 600)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=scripts/build-env.sh
@@ -16,5 +17,5 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 2 ]; then
     exit 2
 fi
 bash scripts/install-deps.sh build
-echo "Fuzzing for $seconds s; progress in $vantrel_fuzz_log"
-vantrel_fuzz_dropped_file_list "$seconds"
+echo "Fuzzing each target for $seconds s"
+vantrel_fuzz_all "$seconds"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine and runs every test: the icon and packaging
 # checks, the core's unit tests natively, once plain and once with
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz target (its corpus
-# replayed and at most 5 s of fuzzing, which checks that it still holds;
-# scripts/fuzz.sh searches longer), the Windows builds (the whole 64-bit tree;
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets (their
+# corpora replayed and at most 5 s of fuzzing in all, which checks that they
+# still hold; scripts/fuzz.sh searches longer), the Windows builds (the whole 64-bit tree;
 # of the 32-bit one what the end-to-end run needs), the Win32 layer's tests
 # and the end-to-end suite under Wine, 32-bit program included wherever the
 # machine can run it.
@@ -47,7 +47,7 @@ trap report_total EXIT
 # "[  PASSED  ] 12 tests." and "[  FAILED  ] 1 test, listed below:"; Python's
 # unittest "Ran 3 tests in 0.1s" and "FAILED (failures=1, errors=1)";
 # libFuzzer's "Done 356232 runs in 30 second(s)", which it prints only when no
-# input failed, as one passed test; and scripts/e2e.sh, whose closing
+# input failed, as one passed test for each target; and scripts/e2e.sh, whose closing
 # "e2e: N passed, M failed" stands for the runs it shows.
 step() { # TITLE COMMAND...
     local title=$1 status=0 counts
@@ -118,8 +118,8 @@ step "Release ZIP file names" python3 packaging/test_release_zip.py
 step "Unit tests (native)" unit_tests
 step "Unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (native, g++)" \
     sanitized_unit_tests
-step "The reader of dropped file lists: its fuzz corpus replayed, then fuzzed for at most 5 s (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
-    vantrel_fuzz_dropped_file_list 5
+step "The readers of dropped file lists and of USB serial descriptors: their fuzz corpora replayed, then fuzzed for at most 5 s in all (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
+    vantrel_fuzz_all 5 shared
 step "Windows builds: 64-bit, and the 32-bit program and probes (MinGW-w64, warnings are errors)" \
     windows_builds
 wine_setup_status=0

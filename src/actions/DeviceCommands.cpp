@@ -1,5 +1,6 @@
 #include "actions/DeviceCommands.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "actions/BoxTitles.h"
@@ -36,8 +37,31 @@ void showStatus(Session& session, std::u16string_view status) {
 
 }  // namespace
 
+DevicePrompt devicePrompt(std::span<const AttachedPhone> phones, std::u16string_view chosenDevice) {
+    DevicePrompt prompt{std::u16string(kSerialPrompt), std::u16string(chosenDevice)};
+    std::size_t offered = 0;
+    std::u16string_view lastOffered;
+    for (const AttachedPhone& phone : phones) {
+        if (!phone.serial || phone.mode == PhoneMode::WithoutDriver) {
+            continue;
+        }
+        for (const std::u16string_view part :
+             std::initializer_list<std::u16string_view>{u"\r\n", *phone.serial, u"：", phone.name,
+                                                        u"（", phoneModeName(phone.mode), u"）"}) {
+            prompt.text += part;
+        }
+        ++offered;
+        lastOffered = *phone.serial;
+    }
+    if (prompt.defaultAnswer.empty() && offered == 1) {
+        prompt.defaultAnswer = lastOffered;
+    }
+    return prompt;
+}
+
 void chooseDevice(Session& session) {
-    const std::u16string serial = askTrimmed(session, kSerialPrompt, session.chosenDevice);
+    const DevicePrompt prompt = devicePrompt(session.attachedPhones, session.chosenDevice);
+    const std::u16string serial = askTrimmed(session, prompt.text, prompt.defaultAnswer);
     if (serial.empty()) {
         return;
     }
@@ -64,6 +88,7 @@ void clearDevice(Session& session) {
     showStatus(session, kDeviceClearedStatus);
     session.platform.setEnvironmentVariable(kSerialVariable, std::nullopt);
     session.view.setCaption(std::u16string(kWindowCaption));
+    session.chosenDevice.clear();
 }
 
 void pairWirelessly(Session& session) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "ports/AttachedPhone.h"
 #include "ports/Platform.h"
 #include "ports/View.h"
 
@@ -14,8 +16,10 @@ struct Session {
 
     Platform& platform;
     View& view;
-    // The device serial chosen last in this run: the next device prompt's default.
+    // The device serial chosen now, if any: the next device prompt's default.
     std::u16string chosenDevice;
+    // The phones that the last finished look at the PC found, in their order.
+    std::vector<AttachedPhone> attachedPhones;
 };
 
 }  // namespace vantrel

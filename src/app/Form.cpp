@@ -6,7 +6,6 @@
 #include "actions/ConsoleCommands.h"
 #include "actions/RunAction.h"
 #include "app/ApkDrop.h"
-#include "app/ToolLookup.h"
 #include "app/WindowLayout.h"
 
 namespace vantrel {
@@ -107,26 +106,17 @@ void Form::filesDropped(std::span<const std::u16string> paths) {
     session_.view.setStatusText(outcome.text1);
 }
 
-void Form::phonesCounted(const PhoneCounts& counts) {
-    phoneReport_ = phoneReport(counts);
-    refreshStatusBar();
-}
-
-void Form::phoneDetectionFailed() {
-    phoneReport_ = failedDetectionReport();
-    refreshStatusBar();
+void Form::phonesSurveyed(const PhoneSurvey& survey) {
+    phoneReport_ = survey.phones ? phoneReport(*survey.phones) : failedDetectionReport();
+    session_.attachedPhones = survey.phones.value_or(std::vector<AttachedPhone>{});
+    missingTools_ = survey.missingTools;
+    session_.view.setPhoneStatus(statusBarText(*phoneReport_, missingTools_));
 }
 
 void Form::windowActivated() {
     if (phoneReport_) {
-        refreshStatusBar();
+        session_.view.lookForPhonesAgain();
     }
-}
-
-// Every detection follows a device change or the start: the tools are looked for each time too.
-void Form::refreshStatusBar() {
-    missingTools_ = missingTools(session_.platform);
-    session_.view.setPhoneStatus(statusBarText(*phoneReport_, missingTools_));
 }
 
 void Form::showPhoneDetails() {

@@ -43,13 +43,12 @@ class Form {
     // Files dropped onto the window, with their full paths. A drop while a
     // box or prompt is open changes nothing.
     void filesDropped(std::span<const std::u16string> paths);
-    // What Windows reports of the attached phones, counted; the status bar
-    // shows it, unless adb or fastboot cannot be found, which it shows instead.
-    void phonesCounted(const PhoneCounts& counts);
-    // Windows could not be asked which devices are attached.
-    void phoneDetectionFailed();
+    // What a look at the PC found: the status bar shows the phones, unless adb
+    // or fastboot cannot be found, which it shows instead; its box and the
+    // device prompt name the phones.
+    void phonesSurveyed(const PhoneSurvey& survey);
     // The window became the active one: the user may have just copied the
-    // tools, so they are looked for again.
+    // tools, so they are looked for again once the first look has come.
     void windowActivated();
 
   private:
@@ -61,11 +60,9 @@ class Form {
     void run(const Action& action);
     Mode selectedMode() const;
     void showPhoneDetails();
-    // Looks for the tools and shows what the bar says now.
-    void refreshStatusBar();
 
     Session session_;
-    // What the bar tells of the phones; nothing before the first detection.
+    // What the bar tells of the phones; nothing before the first look.
     std::optional<PhoneReport> phoneReport_;
     MissingTools missingTools_;
     int actionsRunning_ = 0;  // more than one when a click arrived from within a box

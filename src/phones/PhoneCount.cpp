@@ -25,38 +25,53 @@ bool driverMissingOrBroken(const UsbDeviceNode& node) {
     return node.reportsProblem || node.problemCode != 0 || !node.hasDriverKey;
 }
 
-std::u16string folded(std::u16string_view text) {
-    std::u16string key(text);
-    std::ranges::transform(key, key.begin(), asciiLower);
-    return key;
+// Phone nodes and attached phones alike, by their modes.
+template <class Phones>
+PhoneCounts countModes(const Phones& phones) {
+    PhoneCounts counts;
+    for (const auto& phone : phones) {
+        ++(phone.mode == PhoneMode::Adb        ? counts.adb
+           : phone.mode == PhoneMode::Fastboot ? counts.fastboot
+                                               : counts.withoutDriver);
+    }
+    return counts;
 }
 
 }  // namespace
 
+std::vector<PhoneNode> phoneNodes(std::span<const UsbDeviceNode> nodes) {
+    std::vector<PhoneNode> phones;
+    for (auto node = nodes.begin(); node != nodes.end(); ++node) {
+        const auto same = [&node](const UsbDeviceNode& other) {
+            return equalIgnoringAsciiCase(other.instanceId, node->instanceId);
+        };
+        // One node, listed more than once (say once for its Android interface),
+        // is one phone, as its first listing tells, with an interface when
+        // any listing shows one.
+        if (std::any_of(nodes.begin(), node, same)) {
+            continue;
+        }
+        const bool hasInterface =
+            std::any_of(node, nodes.end(), [&same](const UsbDeviceNode& other) {
+                return other.hasAndroidInterface && same(other);
+            });
+        if (hasInterface) {
+            const bool fastboot = anyIdNames(*node, kFastbootProtocol);
+            phones.push_back({node->instanceId, fastboot ? PhoneMode::Fastboot : PhoneMode::Adb});
+        } else if ((anyIdNames(*node, kAdbProtocol) || anyIdNames(*node, kFastbootProtocol)) &&
+                   driverMissingOrBroken(*node)) {
+            phones.push_back({node->instanceId, PhoneMode::WithoutDriver});
+        }
+    }
+    return phones;
+}
+
 PhoneCounts countPhones(std::span<const UsbDeviceNode> nodes) {
-    // One node, listed more than once (say once for its Android interface),
-    // is one phone, with an interface when any listing shows one.
-    std::vector<UsbDeviceNode> distinct;
-    for (const UsbDeviceNode& node : nodes) {
-        const auto same =
-            std::ranges::find(distinct, folded(node.instanceId),
-                              [](const UsbDeviceNode& known) { return folded(known.instanceId); });
-        if (same == distinct.end()) {
-            distinct.push_back(node);
-        } else {
-            same->hasAndroidInterface = same->hasAndroidInterface || node.hasAndroidInterface;
-        }
-    }
-    PhoneCounts counts;
-    for (const UsbDeviceNode& node : distinct) {
-        if (node.hasAndroidInterface) {
-            ++(anyIdNames(node, kFastbootProtocol) ? counts.fastboot : counts.adb);
-        } else if ((anyIdNames(node, kAdbProtocol) || anyIdNames(node, kFastbootProtocol)) &&
-                   driverMissingOrBroken(node)) {
-            ++counts.withoutDriver;
-        }
-    }
-    return counts;
+    return countModes(phoneNodes(nodes));
+}
+
+PhoneCounts countPhones(std::span<const AttachedPhone> phones) {
+    return countModes(phones);
 }
 
 }  // namespace vantrel

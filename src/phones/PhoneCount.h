@@ -1,7 +1,10 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
+#include "ports/AttachedPhone.h"
 #include "ports/UsbDevices.h"
 
 namespace vantrel {
@@ -16,7 +19,13 @@ struct PhoneCounts {
     bool operator==(const PhoneCounts&) const = default;
 };
 
-// Counts the phones among the device nodes:
+// A device node that is a phone, and what the PC can do with it.
+struct PhoneNode {
+    std::u16string instanceId;
+    PhoneMode mode = PhoneMode::Adb;
+};
+
+// The phones among the device nodes, each once, in the order listed:
 // - a node with an Android interface is a fastboot phone when its IDs name
 //   the fastboot protocol (Class_ff&SubClass_42&Prot_03), else an ADB phone;
 // - a node without one is a phone without a driver when its IDs name the
@@ -24,6 +33,9 @@ struct PhoneCounts {
 //   problem, has a problem code, or has no driver key.
 // IDs and instance ids are compared without regard to case; a node listed
 // twice counts once, with an interface when either listing has one.
+std::vector<PhoneNode> phoneNodes(std::span<const UsbDeviceNode> nodes);
+
 PhoneCounts countPhones(std::span<const UsbDeviceNode> nodes);
+PhoneCounts countPhones(std::span<const AttachedPhone> phones);
 
 }  // namespace vantrel

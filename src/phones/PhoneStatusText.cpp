@@ -66,7 +66,7 @@ std::u16string phoneStatusText(const PhoneCounts& counts) {
 }
 
 PhoneReport phoneReport(const PhoneCounts& counts) {
-    PhoneReport report{phoneStatusText(counts), {}};
+    PhoneReport report{phoneStatusText(counts), {}, {}};
     if (counts == PhoneCounts{}) {
         report.advice.push_back(kNoPhoneAdvice);
     }
@@ -82,8 +82,22 @@ PhoneReport phoneReport(const PhoneCounts& counts) {
     return report;
 }
 
+PhoneReport phoneReport(std::span<const AttachedPhone> phones) {
+    PhoneReport report = phoneReport(countPhones(phones));
+    for (const AttachedPhone& phone : phones) {
+        std::u16string& line = report.phones.emplace_back(phone.name);
+        line += u"：";
+        line += phoneModeName(phone.mode);
+        if (phone.serial) {
+            line += u"，序列号";
+            line += *phone.serial;
+        }
+    }
+    return report;
+}
+
 PhoneReport failedDetectionReport() {
-    return {std::u16string(kPhoneDetectionFailedText), {}};
+    return {std::u16string(kPhoneDetectionFailedText), {}, {}};
 }
 
 std::u16string statusBarText(const PhoneReport& report, MissingTools missing) {
@@ -105,6 +119,10 @@ std::u16string statusDetails(const PhoneReport& report, MissingTools missing) {
     if (toolsMissing) {
         text += kLineBreak;
         text += statusBarText(report, missing);
+    }
+    for (const std::u16string& phone : report.phones) {
+        text += kLineBreak;
+        text += phone;
     }
     if (toolsMissing || !report.advice.empty()) {
         text += kLineBreak;  // the blank line before the advice

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "phones/PhoneCount.h"
+#include "ports/AttachedPhone.h"
 
 namespace vantrel {
 
@@ -20,10 +23,18 @@ struct MissingTools {
     bool operator==(const MissingTools&) const = default;
 };
 
-// What the status bar tells of the phones: its line, and the advice that a
-// click on the bar adds, a line each.
+// What one look at the PC found: the attached phones (nothing when Windows
+// could not be asked) and the tools that the consoles would not find.
+struct PhoneSurvey {
+    std::optional<std::vector<AttachedPhone>> phones;
+    MissingTools missingTools;
+};
+
+// What the status bar tells of the phones: its line, and what a click on the
+// bar adds: a line for each phone, and the advice, a line each.
 struct PhoneReport {
     std::u16string line;
+    std::vector<std::u16string> phones;
     std::vector<std::u16string_view> advice;
 };
 
@@ -32,6 +43,9 @@ std::u16string phoneStatusText(const PhoneCounts& counts);
 
 // The phone line, with one line of advice for each kind of phone present.
 PhoneReport phoneReport(const PhoneCounts& counts);
+// The same for these phones, each named on a line of its own:
+// "<name>：<mode>，序列号<serial>", or "<name>：<mode>" without a serial.
+PhoneReport phoneReport(std::span<const AttachedPhone> phones);
 // Windows could not be asked: that alone, without advice.
 PhoneReport failedDetectionReport();
 
@@ -39,7 +53,8 @@ PhoneReport failedDetectionReport();
 std::u16string statusBarText(const PhoneReport& report, MissingTools missing);
 
 // The text of the box that a click on the bar opens: the phone line, the
-// missing tools' line, a blank line, the advice, and where the tools belong.
+// missing tools' line, the phones, a blank line, the advice, and where the
+// tools belong.
 std::u16string statusDetails(const PhoneReport& report, MissingTools missing);
 
 }  // namespace vantrel

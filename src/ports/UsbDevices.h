@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,16 @@ struct UsbDeviceNode {
     bool reportsProblem = false;       // the node's status says it has a problem
     std::uint32_t problemCode = 0;     // Plug and Play's problem code; 0 for none
     bool hasDriverKey = false;         // SPDRP_DRIVER is set: a driver was installed
+};
+
+// What Windows tells of the USB device that a phone's node belongs to: the
+// node itself, or the composite device of which the node is one interface.
+struct UsbDeviceFacts {
+    std::u16string instanceId;              // empty when the device is not known
+    std::optional<std::u16string> product;  // DEVPKEY_Device_BusReportedDeviceDesc
+    // The string descriptor that the device's hub returned for its serial
+    // number, as many bytes as came; empty when there was none.
+    std::vector<std::uint8_t> serialDescriptor;
 };
 
 }  // namespace vantrel

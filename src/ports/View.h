@@ -60,6 +60,9 @@ class View {
     virtual void setStatusText(const std::u16string& text) = 0;
     // The status bar under the controls, which says whether a phone is attached.
     virtual void setPhoneStatus(const std::u16string& text) = 0;
+    // Asks for the phones and the tools to be looked for again, away from the
+    // window's thread; what is found arrives later, as the start's first look does.
+    virtual void lookForPhonesAgain() = 0;
 
     // Checks that mode's option button alone; it alone is a tab stop of the four.
     virtual void selectMode(Mode mode) = 0;

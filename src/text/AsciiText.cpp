@@ -1,5 +1,7 @@
 #include "text/AsciiText.h"
 
+// Iterator algorithms rather than ranges: the fuzz targets compile this with
+// clang 14, which cannot compile libstdc++ 12's ranges.
 #include <algorithm>
 
 namespace vantrel {
@@ -25,13 +27,18 @@ char16_t asciiLower(char16_t c) {
 }
 
 bool containsIgnoringAsciiCase(std::u16string_view text, std::u16string_view part) {
-    return !std::ranges::search(text, part, sameIgnoringAsciiCase).empty() || part.empty();
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), sameIgnoringAsciiCase) !=
+               text.end() ||
+           part.empty();
+}
+
+bool equalIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameIgnoringAsciiCase);
 }
 
 bool endsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_view suffix) {
     return text.size() >= suffix.size() &&
-           std::ranges::equal(text.substr(text.size() - suffix.size()), suffix,
-                              sameIgnoringAsciiCase);
+           equalIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 }  // namespace vantrel

@@ -15,6 +15,9 @@ char16_t asciiLower(char16_t c);
 // Whether the text holds the part, comparing ASCII letters without regard to case.
 bool containsIgnoringAsciiCase(std::u16string_view text, std::u16string_view part);
 
+// Whether the two texts are equal, comparing ASCII letters without regard to case.
+bool equalIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
 // Whether the text ends with the suffix, comparing ASCII letters without regard to case.
 bool endsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_view suffix);
 

@@ -81,6 +81,8 @@ TEST(ClearDeviceTest, TypesTheEmptySetAndForgetsTheDevice) {
     EXPECT_EQ(f.view.text1, u"已取消指定设备");
     EXPECT_FALSE(f.platform.environment.contains(u"ANDROID_SERIAL"));
     EXPECT_EQ(f.view.caption, u"Vantrel");
+    f.form.clicked(kChooseDeviceItem);
+    EXPECT_EQ(f.view.dialogs[1].defaultText, u"") << "no device is chosen now";
 
     FormFixture noConsole;
     noConsole.platform.environment[u"ANDROID_SERIAL"] = u"kept";

@@ -258,6 +258,7 @@ class FakeView : public View {
     std::optional<ControlId> focused;
     std::u16string caption{kWindowCaption};
     std::u16string phoneStatus;
+    int looksForPhones = 0;
     bool shown = false;
     std::vector<Dialog> dialogs;
     std::deque<std::u16string> inputAnswers;  // an empty queue answers with the default
@@ -292,6 +293,7 @@ class FakeView : public View {
     void focusControl(ControlId id) override { focused = id; }
     void setCaption(const std::u16string& text) override { caption = text; }
     void setPhoneStatus(const std::u16string& text) override { phoneStatus = text; }
+    void lookForPhonesAgain() override { ++looksForPhones; }
     void show() override { shown = true; }
 
     std::u16string inputPrompt(std::u16string_view prompt, std::u16string_view title,

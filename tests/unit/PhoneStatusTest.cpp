@@ -95,13 +95,13 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, PhoneStatusTextTest,
 
 TEST(PhoneStatusDetailsTest, TheBarsTextABlankLineThenAdviceForEachKindPresent) {
     EXPECT_EQ(
-        utf8(statusDetails(phoneReport({}), {})),
+        utf8(statusDetails(phoneReport(PhoneCounts{}), {})),
         utf8(u"未检测到手机\r\n\r\n请用数据线连接手机，并在手机的“开发者选项”里打开“USB调试”。"));
     EXPECT_EQ(
-        utf8(statusDetails(phoneReport({1, 0, 0}), {})),
+        utf8(statusDetails(phoneReport(PhoneCounts{1, 0, 0}), {})),
         utf8(
             u"手机已连接（ADB）\r\n\r\nADB：第一次连接时，请在手机上允许这台电脑调试，再用“列出ADB设备”查看。"));
-    EXPECT_EQ(utf8(statusDetails(phoneReport({0, 2, 1}), {})),
+    EXPECT_EQ(utf8(statusDetails(phoneReport(PhoneCounts{0, 2, 1}), {})),
               utf8(u"Fastboot 2台，无驱动 1台\r\n\r\nFastboot：请使用“BL模式”里的操作。\r\n"
                    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。"));
     EXPECT_EQ(utf8(statusDetails(failedDetectionReport(), {})), utf8(u"无法检测手机连接"));
@@ -120,7 +120,7 @@ class MissingToolsTest : public ::testing::TestWithParam<ToolsCase> {};
 // A missing tool takes the bar's place of the phone text; the box keeps the
 // phone text first, then the bar's, and ends with where the tools belong.
 TEST_P(MissingToolsTest, TheBarNamesTheMissingToolsAndTheBoxSaysWhereTheyBelong) {
-    const PhoneReport adbPhone = phoneReport({1, 0, 0});
+    const PhoneReport adbPhone = phoneReport(PhoneCounts{1, 0, 0});
     EXPECT_EQ(utf8(statusBarText(adbPhone, GetParam().missing)), utf8(GetParam().bar));
     EXPECT_EQ(
         utf8(statusDetails(adbPhone, GetParam().missing)),
@@ -137,25 +137,21 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, MissingToolsTest,
                                            ToolsCase{{true, false}, u"未找到adb"},
                                            ToolsCase{{false, true}, u"未找到fastboot"}));
 
-// The tools in the work folder, where a console that the program opens finds them.
-void placeTools(testing::FakePlatform& platform) {
-    platform.setEntry(u"C:\\ADB\\adb.exe", EntryKind::OrdinaryFile);
-    platform.setEntry(u"C:\\ADB\\fastboot.exe", EntryKind::OrdinaryFile);
-}
+const AttachedPhone kAdbPhone{u"未知型号", PhoneMode::Adb, std::nullopt};
 
-TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
+TEST(PhoneStatusBarTest, TheBarShowsEachLookAndAClickOpensItsDetails) {
     testing::FormFixture f;
-    placeTools(f.platform);
     f.form.clicked(kPhoneStatusBar);
-    EXPECT_TRUE(f.view.dialogs.empty()) << "nothing to tell before the first detection";
+    EXPECT_TRUE(f.view.dialogs.empty()) << "nothing to tell before the first look";
 
-    f.form.phonesCounted({1, 0, 1});
+    f.form.phonesSurveyed(
+        {std::vector{kAdbPhone, AttachedPhone{u"Mi 11", PhoneMode::WithoutDriver, u"b9"}}, {}});
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"ADB 1台，无驱动 1台"));
-    f.form.phonesCounted({0, 0, 0});
+    f.form.phonesSurveyed({std::vector<AttachedPhone>{}, {}});
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未检测到手机"));
     f.form.clicked(kPhoneStatusBar);
     ASSERT_EQ(f.view.dialogs.size(), 1u);
-    EXPECT_EQ(f.view.dialogs[0].prompt, statusDetails(phoneReport({}), {}));
+    EXPECT_EQ(f.view.dialogs[0].prompt, statusDetails(phoneReport(PhoneCounts{}), {}));
     EXPECT_EQ(utf8(f.view.dialogs[0].title), utf8(u"设备状态"));
     EXPECT_EQ(f.view.dialogs[0].box, BoxKind::Information);
     EXPECT_TRUE(f.view.statusWrites.empty()) << "Text1 stays as it is";
@@ -163,25 +159,26 @@ TEST(PhoneStatusBarTest, TheBarShowsEachCountAndAClickOpensItsDetails) {
 
 TEST(PhoneStatusBarTest, AFailedDetectionIsSaidInTheBarAndItsBox) {
     testing::FormFixture f;
-    placeTools(f.platform);
-    f.form.phoneDetectionFailed();
+    f.form.phonesSurveyed({std::nullopt, {}});
     f.form.clicked(kPhoneStatusBar);
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"无法检测手机连接"));
     ASSERT_EQ(f.view.dialogs.size(), 1u);
     EXPECT_EQ(f.view.dialogs[0].prompt, f.view.phoneStatus);
 }
 
-// The tools are looked for with every count and whenever the window becomes
-// active, which is when a user comes back from copying them.
-TEST(PhoneStatusBarTest, TheToolsAreLookedForAgainAtEachCountAndActivation) {
+// The tools are looked for with every look at the phones, and a look is asked
+// for whenever the window becomes active, which is when a user comes back
+// from copying them.
+TEST(PhoneStatusBarTest, AnActivationAsksForAnotherLookOnceTheFirstHasCome) {
     testing::FormFixture f;
     f.form.windowActivated();
-    EXPECT_EQ(f.view.phoneStatus, u"") << "nothing to show before the first detection";
-    f.form.phonesCounted({0, 1, 0});
+    EXPECT_EQ(f.view.looksForPhones, 0) << "the first look is on its way";
+    f.form.phonesSurveyed({std::vector{kAdbPhone}, {true, true}});
     EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"未找到adb和fastboot"));
-    placeTools(f.platform);
     f.form.windowActivated();
-    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"手机已连接（Fastboot）"));
+    EXPECT_EQ(f.view.looksForPhones, 1);
+    f.form.phonesSurveyed({std::vector{kAdbPhone}, {}});
+    EXPECT_EQ(utf8(f.view.phoneStatus), utf8(u"手机已连接（ADB）"));
 }
 
 }  // namespace

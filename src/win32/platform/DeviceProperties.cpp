@@ -7,11 +7,6 @@
 namespace vantrel::win32 {
 namespace {
 
-// DEVPKEY_Device_ProblemCode. Defined here rather than through initguid.h and
-// devpkey.h, which would put every one of Windows' property keys into the program.
-constexpr DEVPROPKEY kProblemCodeKey{
-    {0x4340a6c5, 0x93fa, 0x4706, {0x97, 0x2c, 0x7b, 0x64, 0x80, 0x08, 0xa5, 0xa7}}, 3};
-
 // Instance ids and short ID lists fit at the first try, in one call rather
 // than two; longer lists take a second.
 constexpr std::size_t kFirstGuessUnits = 64;
@@ -106,17 +101,47 @@ std::optional<DWORD> DeviceOfSet::number(DWORD property) {
     return value;
 }
 
-std::optional<std::uint32_t> DeviceOfSet::problemCodeProperty() {
+std::optional<std::u16string> DeviceOfSet::textProperty(const DEVPROPKEY& key) {
+    wchar_t text[kLongestShortText + 2] = {};  // the text, its zero, and one more zero
     DEVPROPTYPE type = DEVPROP_TYPE_EMPTY;
-    std::uint32_t code = 0;
-    DWORD size = 0;
+    // The last unit stays zero: the text ends within the buffer.
     if (api_.getDeviceProperty == nullptr ||
-        !api_.getDeviceProperty(set_, &device_, &kProblemCodeKey, &type,
-                                reinterpret_cast<BYTE*>(&code), sizeof code, &size, 0) ||
-        type != DEVPROP_TYPE_UINT32 || size != sizeof code) {
+        !api_.getDeviceProperty(set_, &device_, &key, &type, reinterpret_cast<BYTE*>(text),
+                                sizeof text - sizeof(wchar_t), nullptr, 0) ||
+        type != DEVPROP_TYPE_STRING) {
         return std::nullopt;
     }
-    return code;
+    return utf16(text);
+}
+
+std::optional<std::uint32_t> DeviceOfSet::numberProperty(const DEVPROPKEY& key) {
+    DEVPROPTYPE type = DEVPROP_TYPE_EMPTY;
+    std::uint32_t number = 0;
+    DWORD size = 0;
+    if (api_.getDeviceProperty == nullptr ||
+        !api_.getDeviceProperty(set_, &device_, &key, &type, reinterpret_cast<BYTE*>(&number),
+                                sizeof number, &size, 0) ||
+        type != DEVPROP_TYPE_UINT32 || size != sizeof number) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::wstring interfacePath(const SetupApi& api, HDEVINFO set,
+                           SP_DEVICE_INTERFACE_DATA& interfaceData) {
+    // The detail is a structure with the path at its end, here given room for
+    // "\\?\", a device ID of at most 200 units, a GUID and the separators.
+    struct {
+        SP_DEVICE_INTERFACE_DETAIL_DATA_W detail;
+        wchar_t room[280];
+    } buffer{};
+    buffer.detail.cbSize = sizeof buffer.detail;
+    // The last unit stays zero: the path ends within the buffer.
+    if (!api.getDeviceInterfaceDetail(set, &interfaceData, &buffer.detail,
+                                      sizeof buffer - sizeof(wchar_t), nullptr, nullptr)) {
+        return {};
+    }
+    return buffer.detail.DevicePath;
 }
 
 std::optional<DeviceOfSet::NodeStatus> DeviceOfSet::nodeStatus() {

@@ -11,6 +11,11 @@ void lookUp(HMODULE module, Function*& function, const char* name) {
     function = moduleFunction<Function>(module, name);
 }
 
+UniqueDeviceInfoSet ownedSet(const SetupApi& api, HDEVINFO set) {
+    return UniqueDeviceInfoSet(set == INVALID_HANDLE_VALUE ? nullptr : set,
+                               DeviceInfoSetDestroyer(api.destroyDeviceInfoList));
+}
+
 }  // namespace
 
 std::optional<SetupApi> loadSetupApi() {
@@ -23,11 +28,16 @@ std::optional<SetupApi> loadSetupApi() {
     lookUp(module, api.enumDeviceInterfaces, "SetupDiEnumDeviceInterfaces");
     lookUp(module, api.getDeviceInstanceId, "SetupDiGetDeviceInstanceIdW");
     lookUp(module, api.getDeviceRegistryProperty, "SetupDiGetDeviceRegistryPropertyW");
+    lookUp(module, api.createDeviceInfoList, "SetupDiCreateDeviceInfoList");
+    lookUp(module, api.openDeviceInfo, "SetupDiOpenDeviceInfoW");
+    lookUp(module, api.getDeviceInterfaceDetail, "SetupDiGetDeviceInterfaceDetailW");
     lookUp(module, api.getDeviceProperty, "SetupDiGetDevicePropertyW");
     lookUp(module, api.getDevNodeStatus, "CM_Get_DevNode_Status");
     if (api.getClassDevs == nullptr || api.destroyDeviceInfoList == nullptr ||
         api.enumDeviceInfo == nullptr || api.enumDeviceInterfaces == nullptr ||
-        api.getDeviceInstanceId == nullptr || api.getDeviceRegistryProperty == nullptr) {
+        api.getDeviceInstanceId == nullptr || api.getDeviceRegistryProperty == nullptr ||
+        api.createDeviceInfoList == nullptr || api.openDeviceInfo == nullptr ||
+        api.getDeviceInterfaceDetail == nullptr) {
         return std::nullopt;
     }
     return api;
@@ -35,12 +45,12 @@ std::optional<SetupApi> loadSetupApi() {
 
 UniqueDeviceInfoSet classDevices(const SetupApi& api, const GUID* classGuid,
                                  const wchar_t* enumerator, DWORD flags) {
-    HDEVINFO set =
-        api.getClassDevs(classGuid, enumerator, nullptr, flags, nullptr, nullptr, nullptr);
-    if (set == INVALID_HANDLE_VALUE) {
-        set = nullptr;
-    }
-    return UniqueDeviceInfoSet(set, DeviceInfoSetDestroyer(api.destroyDeviceInfoList));
+    return ownedSet(
+        api, api.getClassDevs(classGuid, enumerator, nullptr, flags, nullptr, nullptr, nullptr));
+}
+
+UniqueDeviceInfoSet emptyDeviceSet(const SetupApi& api) {
+    return ownedSet(api, api.createDeviceInfoList(nullptr, nullptr));
 }
 
 bool addClassDevices(const SetupApi& api, HDEVINFO set, const GUID* classGuid, DWORD flags) {

@@ -23,6 +23,9 @@ struct SetupApi {
     decltype(&SetupDiEnumDeviceInterfaces) enumDeviceInterfaces = nullptr;
     decltype(&SetupDiGetDeviceInstanceIdW) getDeviceInstanceId = nullptr;
     decltype(&SetupDiGetDeviceRegistryPropertyW) getDeviceRegistryProperty = nullptr;
+    decltype(&SetupDiCreateDeviceInfoList) createDeviceInfoList = nullptr;
+    decltype(&SetupDiOpenDeviceInfoW) openDeviceInfo = nullptr;
+    decltype(&SetupDiGetDeviceInterfaceDetailW) getDeviceInterfaceDetail = nullptr;
     // nullptr where this Windows or Wine lacks them.
     decltype(&SetupDiGetDevicePropertyW) getDeviceProperty = nullptr;
     decltype(&CM_Get_DevNode_Status) getDevNodeStatus = nullptr;
@@ -47,6 +50,9 @@ using UniqueDeviceInfoSet = std::unique_ptr<void, DeviceInfoSetDestroyer>;
 // A new set of the devices that SetupDiGetClassDevsExW finds; empty when it fails.
 UniqueDeviceInfoSet classDevices(const SetupApi& api, const GUID* classGuid,
                                  const wchar_t* enumerator, DWORD flags);
+
+// A new empty set, to which devices are added by their instance IDs; empty when it fails.
+UniqueDeviceInfoSet emptyDeviceSet(const SetupApi& api);
 
 // Adds the devices that SetupDiGetClassDevsExW finds to a set, each device
 // once; false when it fails.

@@ -6,9 +6,13 @@
 
 #include <string>
 
+#include "phones/AttachedPhones.h"
+#include "phones/PhoneCount.h"
 #include "win32/common/AndroidUsbInterface.h"
+#include "win32/common/WideText.h"
 #include "win32/platform/DeviceProperties.h"
 #include "win32/platform/SetupApi.h"
+#include "win32/platform/UsbHub.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -26,7 +30,7 @@ void readDriverState(DeviceOfSet& device, UsbDeviceNode& node) {
         node.reportsProblem = true;
         node.problemCode = status->problem;
     }
-    if (const auto code = device.problemCodeProperty(); code && *code != 0) {
+    if (const auto code = device.numberProperty(kProblemCodeKey); code && *code != 0) {
         node.problemCode = *code;
     }
     if (const auto flags = device.number(SPDRP_CONFIGFLAGS);
@@ -49,6 +53,40 @@ UsbDeviceNode describe(DeviceOfSet& device, std::u16string instanceId) {
     }
     readDriverState(device, node);
     return node;
+}
+
+// Adds the device of that instance ID to the set; nothing when there is none.
+// An empty ID would name the root of the device tree.
+std::optional<SP_DEVINFO_DATA> openDevice(const SetupApi& api, HDEVINFO set,
+                                          std::u16string_view instanceId) {
+    SP_DEVINFO_DATA device = emptyDeviceData();
+    if (instanceId.empty() ||
+        !api.openDeviceInfo(set, wide(instanceId).c_str(), nullptr, 0, &device)) {
+        return std::nullopt;
+    }
+    return device;
+}
+
+// The phone's USB device: the node itself, or the composite device whose
+// interface it is. Its hub is its parent, and its port its address.
+UsbDeviceFacts usbDeviceOf(const SetupApi& api, HDEVINFO set, const std::u16string& nodeId) {
+    UsbDeviceFacts facts{nodeId, std::nullopt, {}};
+    std::optional<SP_DEVINFO_DATA> node = openDevice(api, set, nodeId);
+    if (node && isCompositeInterface(nodeId)) {
+        facts.instanceId = DeviceOfSet(api, set, *node).textProperty(kParentKey).value_or(u"");
+        node = openDevice(api, set, facts.instanceId);
+    }
+    if (!node) {
+        return {};
+    }
+    DeviceOfSet device(api, set, *node);
+    facts.product = device.textProperty(kBusReportedDeviceDescKey);
+    const std::optional<std::u16string> hub = device.textProperty(kParentKey);
+    const std::optional<std::uint32_t> port = device.numberProperty(kAddressKey);
+    if (hub && port) {
+        facts.serialDescriptor = serialDescriptorFromHub(api, *hub, *port);
+    }
+    return facts;
 }
 
 }  // namespace
@@ -84,6 +122,23 @@ std::optional<std::vector<UsbDeviceNode>> UsbDeviceQuery::list() const {
         }
     }
     return nodes;
+}
+
+std::optional<std::vector<AttachedPhone>> UsbDeviceQuery::phones() const {
+    const std::optional<std::vector<UsbDeviceNode>> listed = list();
+    if (!listed) {
+        return std::nullopt;
+    }
+    const std::vector<PhoneNode> nodes = phoneNodes(*listed);
+    // One set for the run holds every device opened by its ID; a set that
+    // could not be made opens none.
+    const UniqueDeviceInfoSet set = emptyDeviceSet(*api_);
+    std::vector<AttachedPhone> phones;
+    for (const PhoneNode& node : nodes) {
+        addInOrder(phones,
+                   attachedPhone(node.mode, usbDeviceOf(*api_, set.get(), node.instanceId)));
+    }
+    return phones;
 }
 
 }  // namespace vantrel::win32

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "ports/AttachedPhone.h"
 #include "ports/UsbDevices.h"
 
 namespace vantrel::win32 {
@@ -25,6 +26,12 @@ class UsbDeviceQuery {
     // those of the present Android USB interfaces (marked as having one).
     // Nothing when SetupAPI cannot be loaded or asked. Decides nothing.
     std::optional<std::vector<UsbDeviceNode>> list() const;
+
+    // The attached phones as the core names and orders them, from the listing
+    // and what Windows tells of each phone's USB device: its product string
+    // and the serial descriptor that its hub returns. Nothing when the
+    // listing fails. Talks to hubs: call it away from the window's thread.
+    std::optional<std::vector<AttachedPhone>> phones() const;
 
   private:
     std::unique_ptr<const SetupApi> api_;  // empty when SetupAPI cannot be loaded

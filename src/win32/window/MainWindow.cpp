@@ -30,9 +30,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES;
 
 constexpr int kIconResource = 1;
-// Posted once the window shows: the first count of the phones, which must not
-// delay the window's appearance.
-constexpr UINT kCountPhonesMessage = WM_APP + 1;
+// Posted by each finished look for the phones and the tools.
+constexpr UINT kPhonesSurveyedMessage = WM_APP + 1;
 
 DWORD lastErrorOr(DWORD fallback) {
     const DWORD error = GetLastError();
@@ -293,16 +292,8 @@ int MainWindow::run(int showCommand) {
 void MainWindow::watchPhones() {
     // Only now: asking Windows for its devices never delays the window's appearance.
     deviceNotification_ = registerForAndroidInterfaces(window_.get());
-    phoneCounter_.emplace(window_.get());
-    PostMessageW(window_.get(), kCountPhonesMessage, 0, 0);
-}
-
-void MainWindow::countPhones() {
-    if (const std::optional<PhoneCounts> counts = phoneCounter_->countNow()) {
-        form_.phonesCounted(*counts);
-    } else {
-        form_.phoneDetectionFailed();
-    }
+    phoneCounter_.emplace(window_.get(), kPhonesSurveyedMessage);
+    phoneCounter_->countNow();
 }
 
 bool MainWindow::arrowKeyTaken(const MSG& message) {
@@ -349,12 +340,15 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return TRUE;
         case WM_TIMER:
-            if (phoneCounter_ && phoneCounter_->quietTimerFired(wParam)) {
-                countPhones();
+            if (phoneCounter_) {
+                phoneCounter_->quietTimerFired(wParam);
             }
             return 0;
-        case kCountPhonesMessage:
-            countPhones();
+        case kPhonesSurveyedMessage:
+            if (std::optional<PhoneSurvey> survey =
+                    phoneCounter_ ? phoneCounter_->takeSurvey() : std::nullopt) {
+                form_.phonesSurveyed(*survey);
+            }
             return 0;
         case WM_LBUTTONDOWN:  // only clicks outside every control reach the window itself
             form_.freeAreaClicked();
@@ -443,6 +437,12 @@ void MainWindow::setStatusText(const std::u16string& text) {
 
 void MainWindow::setPhoneStatus(const std::u16string& text) {
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+void MainWindow::lookForPhonesAgain() {
+    if (phoneCounter_) {
+        phoneCounter_->countNow();
+    }
 }
 
 void MainWindow::selectMode(Mode selected) {

@@ -41,6 +41,7 @@ class MainWindow final : public View {
     std::u16string statusText() const override;
     void setStatusText(const std::u16string& text) override;
     void setPhoneStatus(const std::u16string& text) override;
+    void lookForPhonesAgain() override;
     void selectMode(Mode mode) override;
     void focusControl(ControlId id) override;
     void setCaption(const std::u16string& caption) override;
@@ -68,7 +69,6 @@ class MainWindow final : public View {
     void sizeClientArea(int dpi);
     // From now on the status bar follows the attached phones.
     void watchPhones();
-    void countPhones();
     // Everything again for a new DPI, with the font made for it.
     void layoutForDpi(int dpi);
 

@@ -15,17 +15,6 @@ PhoneCounter::~PhoneCounter() {
     }
 }
 
-std::optional<PhoneCounts> PhoneCounter::countNow() {
-    if (!devices_) {
-        devices_.emplace();
-    }
-    const std::optional<std::vector<UsbDeviceNode>> listed = devices_->list();
-    if (!listed) {
-        return std::nullopt;
-    }
-    return countPhones(*listed);
-}
-
 void PhoneCounter::countWhenQuiet() {
     timerRunning_ = SetTimer(window_, kQuietTimer, kQuietMs, nullptr) != 0;
 }
@@ -36,6 +25,7 @@ bool PhoneCounter::quietTimerFired(WPARAM timerId) {
     }
     KillTimer(window_, kQuietTimer);
     timerRunning_ = false;
+    countNow();
     return true;
 }
 
