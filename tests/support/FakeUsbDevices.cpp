@@ -11,12 +11,14 @@
 #include <devpkey.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "win32/common/AndroidUsbInterface.h"
 #include "win32/common/UniqueHandles.h"
+#include "win32/common/WideText.h"
 
 // setupapi.dll has it since Windows Vista; MinGW-w64's header lacks it.
 extern "C" DECLSPEC_IMPORT BOOL WINAPI SetupDiSetDevicePropertyW(HDEVINFO, PSP_DEVINFO_DATA,
@@ -30,6 +32,7 @@ using namespace std::string_view_literals;
 
 using UniqueDeviceInfoSet = win32::UniqueResource<HDEVINFO, &SetupDiDestroyDeviceInfoList>;
 using UniqueKey = win32::UniqueResource<HKEY, &RegCloseKey>;
+using UniqueService = win32::UniqueResource<SC_HANDLE, &CloseServiceHandle>;
 
 // The setup class of installed Android USB drivers, and "Other devices",
 // where Windows puts a device without a driver.
@@ -37,8 +40,20 @@ constexpr GUID kAndroidDeviceClass = {
     0x3f966bd9, 0xfa04, 0x4ec5, {0x99, 0x1c, 0xd3, 0x26, 0x97, 0x3b, 0x51, 0x28}};
 constexpr GUID kOtherDevicesClass = {
     0x4d36e97e, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
-constexpr std::wstring_view kDeviceClassesKey =
-    L"System\\CurrentControlSet\\Control\\DeviceClasses\\{F72FE0D4-CBCB-407D-8814-9ED673D0DD6B}\\";
+// The setup class of hubs and composite devices, and the hub's interface class.
+constexpr GUID kUsbClass = {
+    0x36fc9e60, 0xc465, 0x11cf, {0x80, 0x56, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+constexpr std::u16string_view kUsbHubInterfaceClass = u"{F18A0E88-C30C-11D0-8815-00A0C906BED8}";
+
+// The hub that tools/fakehub's driver plays. Its ID lacks kFakeSerialPrefix:
+// it stays, as the driver's service does.
+constexpr wchar_t kHubId[] = L"USB\\ROOT_HUB30\\4&VANTRELHUB&0&0";
+constexpr wchar_t kHubService[] = L"vantrel_fakehub";
+constexpr wchar_t kHubServiceKey[] = L"System\\CurrentControlSet\\Services\\vantrel_fakehub";
+// Not in system32, which a 32-bit process reaches as syswow64.
+constexpr wchar_t kHubDriver[] = L"C:\\windows\\vantrel_fakehub.sys";
+constexpr DWORD kHubPort = 1;
+constexpr wchar_t kHubPortValue[] = L"Port1";
 
 constexpr DWORD kFailedInstallProblem = 28;  // CM_PROB_FAILED_INSTALL
 constexpr DWORD kFailedInstallFlag = 0x40;   // CONFIGFLAG_FAILEDINSTALL
@@ -56,6 +71,11 @@ constexpr std::wstring_view kStickHardwareIds =
     L"USB\\VID_0781&PID_5567&REV_0100\0USB\\VID_0781&PID_5567\0"sv;
 constexpr std::wstring_view kStickCompatibleIds =
     L"USB\\Class_08&SubClass_06&Prot_50\0USB\\Class_08&SubClass_06\0USB\\Class_08\0"sv;
+constexpr std::wstring_view kCompositeHardwareIds =
+    L"USB\\VID_18D1&PID_4EE7&REV_0440\0USB\\VID_18D1&PID_4EE7\0"sv;
+constexpr std::wstring_view kCompositeCompatibleIds =
+    L"USB\\DevClass_00&SubClass_00&Prot_00\0USB\\DevClass_00\0USB\\COMPOSITE\0"sv;
+constexpr std::wstring_view kHubIds = L"USB\\ROOT_HUB30\0"sv;
 
 struct Blueprint {
     std::wstring_view device;  // the instance id up to the serial number
@@ -63,7 +83,7 @@ struct Blueprint {
     std::wstring_view compatibleIds;
     const GUID& setupClass;
     bool driverKey = false;
-    bool androidInterface = false;
+    std::u16string_view interfaceClass{};  // none when empty
     DWORD problemCode = 0;
     DWORD configFlags = 0;
 };
@@ -78,14 +98,14 @@ Blueprint blueprintOf(FakeDeviceKind kind) {
                     .compatibleIds = kAdbCompatibleIds,
                     .setupClass = kAndroidDeviceClass,
                     .driverKey = true,
-                    .androidInterface = true};
+                    .interfaceClass = kAndroidUsbInterfaceClass};
         case FakeDeviceKind::FastbootPhone:
             return {.device = kFastboot,
                     .hardwareIds = kFastbootHardwareIds,
                     .compatibleIds = kFastbootCompatibleIds,
                     .setupClass = kAndroidDeviceClass,
                     .driverKey = true,
-                    .androidInterface = true};
+                    .interfaceClass = kAndroidUsbInterfaceClass};
         case FakeDeviceKind::PhoneWithoutDriverKey:
             return {.device = kAdb,
                     .hardwareIds = kAdbHardwareIds,
@@ -110,6 +130,11 @@ Blueprint blueprintOf(FakeDeviceKind kind) {
                     .hardwareIds = kStickHardwareIds,
                     .compatibleIds = kStickCompatibleIds,
                     .setupClass = kOtherDevicesClass};
+        case FakeDeviceKind::AdbPhoneOnHub:
+            return {.device = L"USB\\VID_18D1&PID_4EE7\\",
+                    .hardwareIds = kCompositeHardwareIds,
+                    .compatibleIds = kCompositeCompatibleIds,
+                    .setupClass = kUsbClass};
     }
     throw std::invalid_argument("not a kind of fake USB device");
 }
@@ -147,8 +172,9 @@ void setIds(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property, std::wstring_
 
 // Wine lists an interface as present only once its Control key says Linked,
 // which on Windows the kernel does. The key is the interface path with its
-// backslashes turned into '#'.
-void linkInterface(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData) {
+// backslashes turned into '#'. The path as SetupAPI gives it.
+std::wstring linkInterface(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData,
+                           std::u16string_view interfaceClass) {
     DWORD required = 0;
     SetupDiGetDeviceInterfaceDetailW(set, &interfaceData, nullptr, 0, &required, nullptr);
     require(required >= sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W),
@@ -161,11 +187,13 @@ void linkInterface(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData) {
                 static_cast<DWORD>(storage.size() * sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)),
                 nullptr, nullptr),
             "SetupDiGetDeviceInterfaceDetailW");
-    std::wstring interfaceKey = storage.front().DevicePath;
+    const std::wstring path = storage.front().DevicePath;
+    std::wstring interfaceKey = path;
     std::ranges::replace(interfaceKey, L'\\', L'#');
 
-    const std::wstring controlKey =
-        std::wstring(kDeviceClassesKey) + interfaceKey + L"\\#\\Control";
+    const std::wstring controlKey = L"System\\CurrentControlSet\\Control\\DeviceClasses\\" +
+                                    win32::wide(interfaceClass) + L"\\" + interfaceKey +
+                                    L"\\#\\Control";
     HKEY created = nullptr;
     require(
         RegCreateKeyExW(HKEY_LOCAL_MACHINE, controlKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -176,9 +204,11 @@ void linkInterface(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData) {
     require(RegSetValueExW(key.get(), L"Linked", 0, REG_DWORD,
                            reinterpret_cast<const BYTE*>(&linked), sizeof linked) == ERROR_SUCCESS,
             "RegSetValueExW (Linked)");
+    return path;
 }
 
-void make(const Blueprint& blueprint, const std::wstring& instanceId) {
+// Makes the node; the path of its interface, if it has one.
+std::wstring make(const Blueprint& blueprint, const std::wstring& instanceId) {
     const UniqueDeviceInfoSet set = emptySet(&blueprint.setupClass);
     SP_DEVINFO_DATA device = emptyDeviceData();
     require(SetupDiCreateDeviceInfoW(set.get(), instanceId.c_str(), &blueprint.setupClass, nullptr,
@@ -206,14 +236,16 @@ void make(const Blueprint& blueprint, const std::wstring& instanceId) {
         require(driverKey != INVALID_HANDLE_VALUE, "SetupDiCreateDevRegKeyW");
         const UniqueKey closed(driverKey);
     }
-    if (blueprint.androidInterface) {
+    if (!blueprint.interfaceClass.empty()) {
+        const GUID interfaceClass = win32::guid_text::guidFrom(blueprint.interfaceClass);
         SP_DEVICE_INTERFACE_DATA interfaceData{};
         interfaceData.cbSize = sizeof interfaceData;
-        require(SetupDiCreateDeviceInterfaceW(set.get(), &device, &win32::kAndroidUsbInterfaceGuid,
-                                              nullptr, 0, &interfaceData),
+        require(SetupDiCreateDeviceInterfaceW(set.get(), &device, &interfaceClass, nullptr, 0,
+                                              &interfaceData),
                 "SetupDiCreateDeviceInterfaceW");
-        linkInterface(set.get(), interfaceData);
+        return linkInterface(set.get(), interfaceData, blueprint.interfaceClass);
     }
+    return {};
 }
 
 // Removes the node, its driver key and its interfaces; nothing when there is none.
@@ -229,35 +261,139 @@ void removeDevice(const std::wstring& instanceId) {
     }
 }
 
-std::wstring upper(std::wstring text) {
-    std::ranges::transform(text, text.begin(), [](wchar_t c) {
-        return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+void setProperty(const std::wstring& instanceId, const DEVPROPKEY& key, DEVPROPTYPE type,
+                 const void* data, std::size_t size) {
+    const UniqueDeviceInfoSet set = emptySet(nullptr);
+    SP_DEVINFO_DATA device = emptyDeviceData();
+    require(
+        SetupDiOpenDeviceInfoW(set.get(), instanceId.c_str(), nullptr, 0, &device) &&
+            SetupDiSetDevicePropertyW(set.get(), &device, &key, type,
+                                      static_cast<const BYTE*>(data), static_cast<DWORD>(size), 0),
+        "SetupDiSetDevicePropertyW");
+}
+
+void setText(const std::wstring& instanceId, const DEVPROPKEY& key, const std::wstring& text) {
+    setProperty(instanceId, key, DEVPROP_TYPE_STRING, text.c_str(),
+                (text.size() + 1) * sizeof(wchar_t));
+}
+
+void setHubValue(const wchar_t* name, DWORD type, const void* data, std::size_t size) {
+    SetLastError(static_cast<DWORD>(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kHubServiceKey, name, type,
+                                                    data, static_cast<DWORD>(size))));
+    require(GetLastError() == ERROR_SUCCESS, "RegSetKeyValueW (the fake hub's service)");
+}
+
+// Lays the hub out afresh, with its interface, and starts the driver that
+// answers for it (from beside this program) unless it runs.
+void startFakeHub() {
+    removeDevice(kHubId);
+    const std::wstring path = make({.device = L"",
+                                    .hardwareIds = kHubIds,
+                                    .compatibleIds = kHubIds,
+                                    .setupClass = kUsbClass,
+                                    .interfaceClass = kUsbHubInterfaceClass},
+                                   kHubId);
+    const UniqueService manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    require(manager != nullptr, "OpenSCManagerW");
+    UniqueService service(OpenServiceW(manager.get(), kHubService, SERVICE_ALL_ACCESS));
+    if (!service) {
+        service.reset(CreateServiceW(manager.get(), kHubService, kHubService, SERVICE_ALL_ACCESS,
+                                     SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START,
+                                     SERVICE_ERROR_IGNORE, kHubDriver, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr));
+    }
+    require(service != nullptr, "CreateServiceW (the fake hub)");
+    // The driver links the interface's path, as an NT name (\??\ for \\?\), to its device.
+    const std::wstring link = L"\\??\\" + path.substr(4);
+    setHubValue(L"Link", REG_SZ, link.c_str(), (link.size() + 1) * sizeof(wchar_t));
+    // A 32-bit creator's mark, with which Wine would load the driver 32-bit.
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kHubServiceKey, L"WOW64");
+    SERVICE_STATUS status{};
+    require(QueryServiceStatus(service.get(), &status), "QueryServiceStatus");
+    if (status.dwCurrentState == SERVICE_RUNNING) {
+        return;
+    }
+    wchar_t program[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    require(CopyFileW(std::filesystem::path(program).replace_filename(L"fakehub.sys").c_str(),
+                      kHubDriver, FALSE),
+            "CopyFileW (fakehub.sys)");
+    require(StartServiceW(service.get(), 0, nullptr), "StartServiceW (the fake hub)");
+    for (int waited = 0; status.dwCurrentState != SERVICE_RUNNING; waited += 50) {
+        Sleep(50);
+        require(waited < 20000 && QueryServiceStatus(service.get(), &status),
+                "QueryServiceStatus (the fake hub starting)");
+    }
+}
+
+// The composite device on the hub's port, its product string, its ADB
+// interface node, and the port's answer: iSerialNumber 3, then the string
+// descriptor of the reported serial (its length, 3, UTF-16LE text).
+void makePhoneOnHub(const std::wstring& deviceId, const std::wstring& interfaceId,
+                    const std::wstring& reportedSerial) {
+    startFakeHub();
+    make(blueprintOf(FakeDeviceKind::AdbPhoneOnHub), deviceId);
+    setText(deviceId, DEVPKEY_Device_BusReportedDeviceDesc, L"Redmi Note 12");
+    setText(deviceId, DEVPKEY_Device_Parent, kHubId);
+    setProperty(deviceId, DEVPKEY_Device_Address, DEVPROP_TYPE_UINT32, &kHubPort, sizeof kHubPort);
+    make(blueprintOf(FakeDeviceKind::AdbPhone), interfaceId);
+    setText(interfaceId, DEVPKEY_Device_Parent, deviceId);
+    std::vector<BYTE> answer{3, static_cast<BYTE>(2 + 2 * reportedSerial.size()), 3};
+    const auto* text = reinterpret_cast<const BYTE*>(reportedSerial.data());
+    answer.insert(answer.end(), text, text + 2 * reportedSerial.size());
+    setHubValue(kHubPortValue, REG_BINARY, answer.data(), answer.size());
+}
+
+std::wstring changedCase(std::wstring text, wchar_t from, wchar_t to) {
+    std::ranges::transform(text, text.begin(), [from, to](wchar_t c) {
+        return c >= from && c < from + 26 ? static_cast<wchar_t>(c - from + to) : c;
     });
     return text;
 }
 
+std::wstring upper(std::wstring text) {
+    return changedCase(std::move(text), L'a', L'A');
+}
+
+// The interface node of a composite device is named after its place.
 bool isFake(const std::wstring& instanceId) {
     const std::size_t serial = instanceId.rfind(L'\\');
     return serial != std::wstring::npos &&
-           upper(instanceId.substr(serial + 1)).starts_with(kFakeSerialPrefix);
+           upper(instanceId.substr(serial + 1)).find(kFakeSerialPrefix) != std::wstring::npos;
 }
 
 }  // namespace
 
 FakeUsbDevice::FakeUsbDevice(FakeDeviceKind kind, std::wstring_view serial) {
     const Blueprint blueprint = blueprintOf(kind);
-    instanceId_ = std::wstring(blueprint.device) + std::wstring(kFakeSerialPrefix) +
-                  upper(std::wstring(serial));
-    removeDevice(instanceId_);
+    const std::wstring fullSerial = std::wstring(kFakeSerialPrefix) + std::wstring(serial);
+    instanceId_ = std::wstring(blueprint.device) + upper(fullSerial);
+    if (kind == FakeDeviceKind::AdbPhoneOnHub) {
+        interfaceId_ =
+            L"USB\\VID_18D1&PID_4EE7&MI_01\\6&" + std::wstring(kFakeSerialPrefix) + L"&0&0001";
+    }
+    remove();
     try {
-        make(blueprint, instanceId_);
+        if (kind == FakeDeviceKind::AdbPhoneOnHub) {
+            makePhoneOnHub(instanceId_, interfaceId_, changedCase(fullSerial, L'A', L'a'));
+        } else {
+            make(blueprint, instanceId_);
+        }
     } catch (...) {
-        removeDevice(instanceId_);
+        remove();
         throw;
     }
 }
 
 FakeUsbDevice::~FakeUsbDevice() {
+    remove();
+}
+
+void FakeUsbDevice::remove() {
+    if (!interfaceId_.empty()) {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kHubServiceKey, kHubPortValue);
+        removeDevice(interfaceId_);
+    }
     removeDevice(instanceId_);
 }
 

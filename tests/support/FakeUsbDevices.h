@@ -21,6 +21,13 @@ enum class FakeDeviceKind {
     PhoneWithProblemCode,    // fastboot protocol IDs, a driver key, problem code 28
     PhoneWithFailedInstall,  // ADB protocol IDs, a driver key, the config flag "failed install"
     OtherDevice,             // a USB stick's IDs; no driver key
+    // An ADB phone as Windows lays out a composite USB device on a hub: the
+    // device node USB\VID_18D1&PID_4EE7\<serial> with the product string
+    // "Redmi Note 12", and its AdbPhone interface node as its child. Port 1
+    // of the hub that tools/fakehub's driver plays (started here unless it
+    // runs; it stays) answers with the serial in small letters, as Xiaomi
+    // and OnePlus phones report it. One at a time.
+    AdbPhoneOnHub,
 };
 
 // A fake device for as long as the object lives. It sends no notification:
@@ -39,7 +46,10 @@ class FakeUsbDevice {
     const std::wstring& instanceId() const { return instanceId_; }
 
   private:
+    void remove();
+
     std::wstring instanceId_;
+    std::wstring interfaceId_;  // of a composite device
 };
 
 // Removes the fake devices that an earlier run left behind.

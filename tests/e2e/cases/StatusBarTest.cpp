@@ -123,12 +123,27 @@ TEST_F(StatusBarTest, AClickOnTheBarAdvisesForEachKindOfPhone) {
     expectDetails(std::wstring(L"未检测到手机\r\n\r\n") + kNoPhoneAdvice);
     plugIn(FakeDeviceKind::AdbPhone);
     expectBar(L"手机已连接（ADB）");
-    expectDetails(std::wstring(L"手机已连接（ADB）\r\n\r\n") + kAdbAdvice);
+    // Without a USB device of its own that Windows names, a phone is "未知型号".
+    expectDetails(std::wstring(L"手机已连接（ADB）\r\n未知型号：ADB\r\n\r\n") + kAdbAdvice);
     plugIn(FakeDeviceKind::PhoneWithoutDriverKey);
     expectBar(L"ADB 1台，无驱动 1台");
-    expectDetails(std::wstring(L"ADB 1台，无驱动 1台\r\n\r\n") + kAdbAdvice + L"\r\n" +
-                  kNoDriverAdvice);
+    expectDetails(
+        std::wstring(L"ADB 1台，无驱动 1台\r\n未知型号：ADB\r\n未知型号：无驱动\r\n\r\n") +
+        kAdbAdvice + L"\r\n" + kNoDriverAdvice);
     EXPECT_EQ(statusText(), L"") << "Text1 stays as it was";
+}
+
+// Windows keeps a phone's serial in capitals; its hub tells the serial as the
+// phone reports it, here in small letters, which is what adb matches.
+TEST_F(StatusBarTest, APhoneIsNamedWithTheSerialItReportsAndOfferedByChooseDevice) {
+    plugIn(FakeDeviceKind::AdbPhoneOnHub);
+    expectBar(L"手机已连接（ADB）");
+    expectDetails(
+        std::wstring(L"手机已连接（ADB）\r\nRedmi Note 12：ADB，序列号vantrelfake1\r\n\r\n") +
+        kAdbAdvice);
+    chooseMenuItem(kChooseDeviceItem);
+    acceptInputBoxDefault();
+    EXPECT_EQ(typedText(), enteredLine(L"set ANDROID_SERIAL=vantrelfake1"));
 }
 
 // The tools are looked for at every count, and whenever the window becomes
