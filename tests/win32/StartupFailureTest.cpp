@@ -44,17 +44,26 @@ BOOL CALLBACK keepMessageBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
-// The user reads the program's box for a second, then presses OK.
+HWND programBox(DWORD programThread) {
+    HWND box = nullptr;
+    EnumThreadWindows(programThread, &keepMessageBox, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+// Once the program's box is up (a busy machine may take seconds), the user
+// reads it for a second, then presses OK.
 struct UserAtTheBox {
     DWORD programThread;
     std::wstring textShownASecondLater;  // empty when no box was up by then
 
     static DWORD WINAPI act(void* self) {
         auto& user = *static_cast<UserAtTheBox*>(self);
+        for (int waited = 0; waited < 30000 && programBox(user.programThread) == nullptr;
+             waited += 50) {
+            Sleep(50);
+        }
         Sleep(1000);
-        HWND box = nullptr;
-        EnumThreadWindows(user.programThread, &keepMessageBox, reinterpret_cast<LPARAM>(&box));
-        if (box != nullptr) {
+        if (const HWND box = programBox(user.programThread); box != nullptr) {
             wchar_t text[256] = {};
             GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
             user.textShownASecondLater = text;
