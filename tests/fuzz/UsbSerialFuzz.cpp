@@ -1,8 +1,8 @@
-// A phone's hub returns whatever bytes the phone sends. The rule must stay
-// within them, and a serial that it gives must be one that the device prompt
-// takes, the instance ID's last segment, and as long as the descriptor says.
-// The input's first byte tells how many of the next bytes make that segment;
-// the rest is the descriptor.
+// A hub returns whatever bytes the phone sends: the rule must stay within
+// them, and a serial it gives must be one that the device prompt takes, the
+// instance ID's last segment (the input's first byte tells how many of the
+// next bytes make it; the rest is the descriptor), and as long as the
+// descriptor says.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
