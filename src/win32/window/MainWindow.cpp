@@ -341,7 +341,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_TIMER:
             if (phoneCounter_) {
-                phoneCounter_->quietTimerFired(wParam);
+                phoneCounter_->timerFired(wParam);
             }
             return 0;
         case kPhonesSurveyedMessage:

@@ -19,14 +19,12 @@ void PhoneCounter::countWhenQuiet() {
     timerRunning_ = SetTimer(window_, kQuietTimer, kQuietMs, nullptr) != 0;
 }
 
-bool PhoneCounter::quietTimerFired(WPARAM timerId) {
-    if (timerId != kQuietTimer || !timerRunning_) {
-        return false;
+void PhoneCounter::timerFired(WPARAM timerId) {
+    if (timerId == kQuietTimer && timerRunning_) {
+        KillTimer(window_, kQuietTimer);
+        timerRunning_ = false;
+        countNow();
     }
-    KillTimer(window_, kQuietTimer);
-    timerRunning_ = false;
-    countNow();
-    return true;
 }
 
 }  // namespace vantrel::win32

@@ -26,8 +26,8 @@ class PhoneCounter {
     void countNow() { thread_.request(); }
     // Devices changed: the timer starts again, so that it fires once the burst is over.
     void countWhenQuiet();
-    // Whether a WM_TIMER is the quiet one; it then stops, and a look begins.
-    bool quietTimerFired(WPARAM timerId);
+    // A WM_TIMER: the quiet one stops, and a look begins.
+    void timerFired(WPARAM timerId);
     // The look that the posted message announced; nothing when it was taken already.
     std::optional<PhoneSurvey> takeSurvey() { return thread_.take(); }
 
