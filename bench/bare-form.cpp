@@ -4,8 +4,9 @@
 // controls; each control made once at its final rectangle for the system's
 // DPI, and the frame grown once by the status bar's height. Once it shows, it
 // does the program's first work too: it registers for the Android interfaces'
-// arrivals and removals, loads SetupAPI, lists the USB devices once and puts
-// what it found into the status bar.
+// arrivals and removals and, on a thread of its own as the program must, loads
+// SetupAPI and lists the USB devices once; the window puts what the thread
+// found into the status bar.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,6 +25,7 @@ namespace {
 
 using vantrel::win32::loadSystemLibrary;
 using vantrel::win32::UniqueFont;
+using vantrel::win32::UniqueHandle;
 using vantrel::win32::UniqueModule;
 using vantrel::win32::UniqueResource;
 using vantrel::win32::UniqueWindow;
@@ -117,7 +119,26 @@ std::wstring phoneText(std::optional<unsigned> phones) {
     return L"已连接" + std::to_wstring(*phones) + L"台手机";
 }
 
+// Posted by the listing thread: wParam is the count of phones plus one, or 0
+// when SetupAPI could not be asked.
+constexpr UINT kPhonesCounted = WM_APP + 1;
+
+DWORD WINAPI countPhonesOnItsOwnThread(void* window) {
+    // Kept loaded, as the program keeps it for the next device change.
+    static const UniqueModule setupApi = loadSystemLibrary(L"setupapi.dll");
+    const std::optional<unsigned> phones = countPhones(setupApi.get());
+    PostMessageW(static_cast<HWND>(window), kPhonesCounted, phones ? *phones + 1 : 0, 0);
+    return 0;
+}
+
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPhonesCounted) {
+        const std::wstring status = phoneText(
+            wParam == 0 ? std::nullopt : std::optional(static_cast<unsigned>(wParam - 1)));
+        SendMessageW(GetDlgItem(window, 141), SB_SETTEXTW, 0,
+                     reinterpret_cast<LPARAM>(status.c_str()));
+        return 0;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -225,10 +246,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     filter.dbcc_classguid = vantrel::win32::kAndroidUsbInterfaceGuid;
     const UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> notification(
         RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
-    // Kept loaded, as the program keeps it for the next device change.
-    const UniqueModule setupApi = loadSystemLibrary(L"setupapi.dll");
-    const std::wstring status = phoneText(countPhones(setupApi.get()));
-    SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(status.c_str()));
+    const UniqueHandle listing(
+        CreateThread(nullptr, 0, &countPhonesOnItsOwnThread, window, 0, nullptr));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageW(window, &message)) {
