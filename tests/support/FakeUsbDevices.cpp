@@ -344,15 +344,11 @@ void makePhoneOnHub(const std::wstring& deviceId, const std::wstring& interfaceI
     setHubValue(kHubPortValue, REG_BINARY, answer.data(), answer.size());
 }
 
-std::wstring changedCase(std::wstring text, wchar_t from, wchar_t to) {
-    std::ranges::transform(text, text.begin(), [from, to](wchar_t c) {
-        return c >= from && c < from + 26 ? static_cast<wchar_t>(c - from + to) : c;
+std::wstring upper(std::wstring text) {
+    std::ranges::transform(text, text.begin(), [](wchar_t c) {
+        return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
     });
     return text;
-}
-
-std::wstring upper(std::wstring text) {
-    return changedCase(std::move(text), L'a', L'A');
 }
 
 // The interface node of a composite device is named after its place.
@@ -375,7 +371,9 @@ FakeUsbDevice::FakeUsbDevice(FakeDeviceKind kind, std::wstring_view serial) {
     remove();
     try {
         if (kind == FakeDeviceKind::AdbPhoneOnHub) {
-            makePhoneOnHub(instanceId_, interfaceId_, changedCase(fullSerial, L'A', L'a'));
+            std::wstring reported = fullSerial;
+            CharLowerBuffW(reported.data(), static_cast<DWORD>(reported.size()));
+            makePhoneOnHub(instanceId_, interfaceId_, reported);
         } else {
             make(blueprint, instanceId_);
         }
