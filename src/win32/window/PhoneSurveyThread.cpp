@@ -10,9 +10,6 @@
 namespace vantrel::win32 {
 namespace {
 
-// Enough for SetupAPI and the file system; reserved, not committed.
-constexpr SIZE_T kStackBytes = 256 * 1024;
-
 class ExclusiveLock {
   public:
     explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
@@ -99,9 +96,10 @@ void PhoneSurveyThread::request() {
         shared_->running = true;
     }
     InterlockedIncrement(&shared_->references);
-    const UniqueHandle thread(CreateThread(nullptr, kStackBytes, &Shared::threadStart,
-                                           shared_.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
-                                           nullptr));
+    // The program's usual stack: SetupAPI's needs are its own, and only what
+    // the thread touches is committed.
+    const UniqueHandle thread(
+        CreateThread(nullptr, 0, &Shared::threadStart, shared_.get(), 0, nullptr));
     if (!thread) {
         // No thread to be had: the window waits for this look rather than never having it.
         Shared::threadStart(shared_.get());
