@@ -12,6 +12,12 @@ struct FixedLine {
     std::u16string_view line;
 };
 
+// Clear Text1, warn of what the line cannot undo, and type it only on Yes.
+struct WarnedLine {
+    std::u16string_view warning;
+    std::u16string_view line;
+};
+
 // Clear Text1, type a constant line and, once it was typed, show a status line.
 struct LineThenStatus {
     std::u16string_view line;
@@ -39,6 +45,13 @@ struct GuardedFileAction {
     std::u16string_view error;
     ExpectedImage expected;
     std::u16string_view chooserTitle;
+};
+
+// Clear Text1, choose a boot image in an Open dialog of that title, and
+// start the phone from it once: prefix and the image's path as one argument.
+struct TemporaryBoot {
+    std::u16string_view chooserTitle;
+    std::u16string_view linePrefix;
 };
 
 // Copy a phone partition to a file on the phone with dd: a line composed of two answers.
@@ -71,9 +84,10 @@ struct ChooseDevice {};
 struct ClearDevice {};
 struct PairWirelessly {};
 
-using Action = std::variant<FixedLine, LineThenStatus, PromptedLine, GuardedFileAction,
-                            FirmwareExtraction, ClockSync, Transfer, ApkInstall, OpenConsole,
-                            AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
+using Action =
+    std::variant<FixedLine, WarnedLine, LineThenStatus, PromptedLine, GuardedFileAction,
+                 TemporaryBoot, FirmwareExtraction, ClockSync, Transfer, ApkInstall, OpenConsole,
+                 AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
 
 inline constexpr std::u16string_view kTransferStatus = u"传输中勿关黑窗口。";
 

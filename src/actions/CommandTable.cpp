@@ -24,6 +24,10 @@ constexpr std::u16string_view kPullSourcePrompt =
     u"请输入手机上要传输文件的路径，支持文件或者文件夹,路径不能有空格或者特殊字符。";
 constexpr std::u16string_view kPullDestinationPrompt =
     u"请输入电脑上要传输文件的路径,路径不能有空格或者特殊字符。";
+constexpr std::u16string_view kSwitchSlotWarning =
+    u"切换槽位后，手机下次从另一个槽位（A/B）启动。\r\n如果另一个槽位里是旧版本的系统，或者没有系统，手机可能无法开机。\r\n确定要切换吗？";
+constexpr std::u16string_view kFlashingUnlockWarning =
+    u"解锁Bootloader会清除手机上的所有数据，请先备份。\r\n输入命令后，手机屏幕上还会再问一次：用音量键选择，电源键确认。\r\n“OEM解锁”是给老手机用的；较新的手机用“解锁BL”。\r\n确定要解锁吗？";
 
 constexpr Command onClick(std::string_view name, ControlId id, Action action) {
     return {name, ControlTrigger{id}, action};
@@ -66,6 +70,7 @@ constexpr std::array kCommands{
                u"C:\\ADB\\update.zip", u"adb sideload ",
                u"请确定单击了是,并且C:\\ADB\\update.zip文件存在", ExpectedImage::FlashPackage,
                u"选择要发送的刷机包"}),
+    normal("rebootToFastbootd", u"重启进入Fastbootd", FixedLine{u"adb reboot fastboot"}),
     bootloader("listFastbootDevices", u"寻找Fastboot", FixedLine{u"fastboot devices"}),
     bootloader("flashRecovery", u"刷Recovery",
                GuardedFileAction{
@@ -87,6 +92,27 @@ constexpr std::array kCommands{
                           u"请确定单击了是,并且C:\\ADB\\boot.img文件存在", ExpectedImage::BootImage,
                           u"选择要刷入的Boot镜像"}),
     bootloader("unlockBootloader", u"OEM解锁", FixedLine{u"fastboot oem unlock"}),
+    bootloader("showCurrentSlot", u"查看槽位", FixedLine{u"fastboot getvar current-slot"}),
+    bootloader("switchSlot", u"切换槽位",
+               WarnedLine{kSwitchSlotWarning, u"fastboot set_active other"}),
+    bootloader("bootImageOnce", u"临时启动",
+               TemporaryBoot{u"选择要临时启动的镜像", u"fastboot boot "}),
+    bootloader("flashInitBoot", u"刷入Init_boot",
+               GuardedFileAction{
+                   u"请把文件名称为init_boot.img的文件，放在C:\\ADB目录下，并且保持数据线连接",
+                   u"C:\\ADB\\init_boot.img", u"fastboot flash init_boot ",
+                   u"请确定单击了是,并且C:\\ADB\\init_boot.img文件存在",
+                   ExpectedImage::InitBootImage, u"选择要刷入的Init_boot镜像"}),
+    bootloader(
+        "flashVbmeta", u"刷入vbmeta",
+        GuardedFileAction{u"请把文件名称为vbmeta.img的文件，放在C:\\ADB目录下，并且保持数据线连接",
+                          u"C:\\ADB\\vbmeta.img",
+                          u"fastboot --disable-verity --disable-verification flash vbmeta ",
+                          u"请确定单击了是,并且C:\\ADB\\vbmeta.img文件存在",
+                          ExpectedImage::VbmetaImage, u"选择要刷入的vbmeta镜像"}),
+    bootloader("enterFastbootd", u"进入Fastbootd", FixedLine{u"fastboot reboot fastboot"}),
+    bootloader("unlockByFlashing", u"解锁BL",
+               WarnedLine{kFlashingUnlockWarning, u"fastboot flashing unlock"}),
     transfer("pushToPhone", u"从电脑到手机",
              Transfer{u"adb push ", kPushSourcePrompt, u"C:\\ADB\\adbjz.doc",
                       kPushDestinationPrompt, u"/sdcard"}),

@@ -27,6 +27,25 @@ constexpr std::array kApkFilters{FileFilter{u"APK文件 (*.apk)", u"*.apk"}, kAl
 constexpr std::u16string_view kApkChooserTitle = u"选择要安装的APK";
 constexpr std::u16string_view kChooseOneApkStatus = u"请选择一个.apk文件";
 
+// An Open dialog for a file of these types, starting in the work folder
+// when it is there.
+std::optional<std::u16string> chooseInWorkFolder(Session& session, std::u16string_view title,
+                                                 std::span<const FileFilter> filters) {
+    return session.view.chooseFile({title, filters,
+                                    session.platform.isDirectory(kConsoleFolder)
+                                        ? std::optional(kConsoleFolder)
+                                        : std::nullopt});
+}
+
+// Whether cmd can take the chosen path as one argument; a box says when not.
+bool cmdTakes(Session& session, const std::u16string& path) {
+    if (!quotesCannotHold(path)) {
+        return true;
+    }
+    session.view.messageBox(kRenameChosenFileText, BoxKind::Failure, kErrorTitle);
+    return false;
+}
+
 // The work folder's file, or one the user chooses instead; nothing when the
 // user chose none or one that cmd cannot take, which is then said.
 std::optional<std::u16string> fileToSend(Session& session, const GuardedFileAction& action) {
@@ -34,17 +53,14 @@ std::optional<std::u16string> fileToSend(Session& session, const GuardedFileActi
         return std::u16string(action.file);
     }
     const bool package = action.expected == ExpectedImage::FlashPackage;
-    const FileChoice choice{
-        action.chooserTitle, package ? std::span<const FileFilter>(kPackageFilters) : kImageFilters,
-        session.platform.isDirectory(kConsoleFolder) ? std::optional(kConsoleFolder)
-                                                     : std::nullopt};
-    std::optional<std::u16string> chosen = session.view.chooseFile(choice);
+    std::optional<std::u16string> chosen =
+        chooseInWorkFolder(session, action.chooserTitle,
+                           package ? std::span<const FileFilter>(kPackageFilters) : kImageFilters);
     if (!chosen) {
         session.view.messageBox(action.error, BoxKind::Error, kErrorTitle);
         return std::nullopt;
     }
-    if (quotesCannotHold(*chosen)) {
-        session.view.messageBox(kRenameChosenFileText, BoxKind::Failure, kErrorTitle);
+    if (!cmdTakes(session, *chosen)) {
         return std::nullopt;
     }
     return chosen;
@@ -53,6 +69,26 @@ std::optional<std::u16string> fileToSend(Session& session, const GuardedFileActi
 // Yes sends the file all the same; the default button is No.
 bool insistedOn(Session& session, const std::u16string& warning) {
     return session.view.messageBox(warning, BoxKind::Warning, kWarningTitle) == BoxAnswer::Yes;
+}
+
+// The file's first bytes, when it may go to the phone: it can be read, and
+// it is what the action expects or the user insists. A download named
+// boot.img may be a zip or another partition's image: flashed as it is, it
+// leaves a phone that no longer starts.
+std::optional<std::vector<std::uint8_t>> checkedStart(Session& session, const std::u16string& path,
+                                                      ExpectedImage expected) {
+    std::optional<std::vector<std::uint8_t>> fileStart =
+        session.platform.readFileStart(path, kImageCheckBytes);
+    if (!fileStart) {
+        session.view.messageBox(std::u16string(kUnreadablePrefix) + path, BoxKind::Failure,
+                                kErrorTitle);
+        return std::nullopt;
+    }
+    if (const std::optional<std::u16string> warning = imageWarning(expected, *fileStart, path);
+        warning && !insistedOn(session, *warning)) {
+        return std::nullopt;
+    }
+    return fileStart;
 }
 
 bool isBlank(std::u16string_view text) {
@@ -92,27 +128,35 @@ void runGuardedFileAction(Session& session, const GuardedFileAction& action) {
         return;
     }
     const std::optional<std::u16string> path = fileToSend(session, action);
-    if (!path) {
-        return;
-    }
-    // A download named boot.img may be a zip or another partition's image:
-    // flashed as it is, it leaves a phone that no longer starts.
     const std::optional<std::vector<std::uint8_t>> fileStart =
-        session.platform.readFileStart(*path, kImageCheckBytes);
+        path ? checkedStart(session, *path, action.expected) : std::nullopt;
     if (!fileStart) {
-        session.view.messageBox(std::u16string(kUnreadablePrefix) + *path, BoxKind::Failure,
-                                kErrorTitle);
-        return;
-    }
-    if (const std::optional<std::u16string> warning =
-            imageWarning(action.expected, *fileStart, *path);
-        warning && !insistedOn(session, *warning)) {
         return;
     }
     if (action.expected == ExpectedImage::BootImage && isInitBootImage(*fileStart)) {
         if (insistedOn(session, initBootQuestion(*path))) {
             typeLine(session, std::u16string(kInitBootLinePrefix) + asOneArgument(*path));
         }
+        return;
+    }
+    typeLine(session, std::u16string(action.linePrefix) + asOneArgument(*path));
+}
+
+void runTemporaryBoot(Session& session, const TemporaryBoot& action) {
+    session.view.setStatusText(u"");
+    const std::optional<std::u16string> path =
+        chooseInWorkFolder(session, action.chooserTitle, kImageFilters);
+    if (!path || !cmdTakes(session, *path)) {
+        return;
+    }
+    const std::optional<std::vector<std::uint8_t>> fileStart =
+        checkedStart(session, *path, ExpectedImage::TemporaryBootImage);
+    if (!fileStart) {
+        return;
+    }
+    // An init_boot image holds a ramdisk alone: the phone has no kernel to start.
+    if (isInitBootImage(*fileStart)) {
+        session.view.messageBox(initBootCannotStartText(*path), BoxKind::Failure, kErrorTitle);
         return;
     }
     typeLine(session, std::u16string(action.linePrefix) + asOneArgument(*path));

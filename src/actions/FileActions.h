@@ -9,6 +9,9 @@ namespace vantrel {
 // instead, checked for what it claims to be, then typed as one argument.
 void runGuardedFileAction(Session& session, const GuardedFileAction& action);
 
+// "临时启动": a boot image chosen in an Open dialog, checked, then started once.
+void runTemporaryBoot(Session& session, const TemporaryBoot& action);
+
 // "安装apk": installs the APK whose path stands in Text1, or, with none
 // there, the one the user chooses.
 void runApkInstall(Session& session);

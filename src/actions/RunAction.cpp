@@ -38,6 +38,14 @@ void runFixedLine(Session& session, const FixedLine& action) {
     typeLine(session, action.line);
 }
 
+void runWarnedLine(Session& session, const WarnedLine& action) {
+    clearStatus(session);
+    if (session.view.messageBox(action.warning, BoxKind::Warning, kWarningTitle) ==
+        BoxAnswer::Yes) {
+        typeLine(session, action.line);
+    }
+}
+
 void runLineThenStatus(Session& session, const LineThenStatus& action) {
     clearStatus(session);
     typeLineThenShow(session, action.line, action.status);
@@ -87,9 +95,11 @@ void runTransfer(Session& session, const Transfer& action) {
 void runAction(Session& session, const Action& action) {
     std::visit(Overloaded{
                    [&](const FixedLine& a) { runFixedLine(session, a); },
+                   [&](const WarnedLine& a) { runWarnedLine(session, a); },
                    [&](const LineThenStatus& a) { runLineThenStatus(session, a); },
                    [&](const PromptedLine& a) { runPromptedLine(session, a); },
                    [&](const GuardedFileAction& a) { runGuardedFileAction(session, a); },
+                   [&](const TemporaryBoot& a) { runTemporaryBoot(session, a); },
                    [&](const FirmwareExtraction&) { runFirmwareExtraction(session); },
                    [&](const ClockSync&) { runClockSync(session); },
                    [&](const Transfer& a) { runTransfer(session, a); },

@@ -61,14 +61,16 @@ constexpr std::array kControls{
                       Always},
 };
 
-constexpr std::array<std::u16string_view, 16> kNormalActions{
-    u"手机重启", u"手机关机",   u"进入Shell",  u"列出ADB设备", u"重启进入Rec", u"重启进入BL",
-    u"ADB刷机",  u"无线调试",   u"模拟按键",   u"显示包名",    u"卸载Apk",     u"提取固件",
-    u"同步时间", u"安装Magisk", u"安装X-pore", u"安装X浏览器",
+constexpr std::array<std::u16string_view, 17> kNormalActions{
+    u"手机重启", u"手机关机",   u"进入Shell",  u"列出ADB设备", u"重启进入Rec",       u"重启进入BL",
+    u"ADB刷机",  u"无线调试",   u"模拟按键",   u"显示包名",    u"卸载Apk",           u"提取固件",
+    u"同步时间", u"安装Magisk", u"安装X-pore", u"安装X浏览器", u"重启进入Fastbootd",
 };
 
-constexpr std::array<std::u16string_view, 6> kBootloaderActions{
-    u"寻找Fastboot", u"刷Recovery", u"重启", u"刷入System", u"OEM解锁", u"刷入Boot",
+constexpr std::array<std::u16string_view, 13> kBootloaderActions{
+    u"寻找Fastboot", u"刷Recovery",    u"重启",     u"刷入System", u"OEM解锁",
+    u"刷入Boot",     u"查看槽位",      u"切换槽位", u"临时启动",   u"刷入Init_boot",
+    u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",
 };
 
 constexpr std::array<std::u16string_view, 2> kTransferDirections{u"从电脑到手机", u"从手机到电脑"};

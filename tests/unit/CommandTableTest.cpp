@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "Fakes.h"
@@ -23,24 +25,26 @@ std::vector<StartTest> startTests() {
 
 TEST(StartOrderTest, TestsTheEntriesInTheirFixedOrder) {
     const std::vector<std::u16string_view> expected{
-        u"无线调试", u"显示包名",     u"卸载Apk",      u"模拟按键",    u"提取固件",
-        u"同步时间", u"安装Magisk",   u"安装X-pore",   u"安装X浏览器", u"手机重启",
-        u"手机关机", u"进入Shell",    u"列出ADB设备",  u"重启进入Rec", u"重启进入BL",
-        u"ADB刷机",  u"寻找Fastboot", u"刷Recovery",   u"重启",        u"刷入System",
-        u"刷入Boot", u"OEM解锁",      u"从电脑到手机", u"从手机到电脑"};
+        u"无线调试",     u"显示包名",          u"卸载Apk",      u"模拟按键",      u"提取固件",
+        u"同步时间",     u"安装Magisk",        u"安装X-pore",   u"安装X浏览器",   u"手机重启",
+        u"手机关机",     u"进入Shell",         u"列出ADB设备",  u"重启进入Rec",   u"重启进入BL",
+        u"ADB刷机",      u"重启进入Fastbootd", u"寻找Fastboot", u"刷Recovery",    u"重启",
+        u"刷入System",   u"刷入Boot",          u"OEM解锁",      u"查看槽位",      u"切换槽位",
+        u"临时启动",     u"刷入Init_boot",     u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",
+        u"从电脑到手机", u"从手机到电脑"};
     const auto order = startTests();
-    ASSERT_EQ(order.size(), 25u);
+    ASSERT_EQ(order.size(), 33u);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(order[i].itemText, expected[i]) << "position " << i + 1;
-        const Mode mode = i < 16 ? Mode::Normal : i < 22 ? Mode::Bootloader : Mode::Transfer;
-        const List list = i < 16   ? List::NormalActions
-                          : i < 22 ? List::BootloaderActions
+        const Mode mode = i < 17 ? Mode::Normal : i < 30 ? Mode::Bootloader : Mode::Transfer;
+        const List list = i < 17   ? List::NormalActions
+                          : i < 30 ? List::BootloaderActions
                                    : List::TransferDirections;
         EXPECT_EQ(order[i].mode, mode) << "position " << i + 1;
         EXPECT_EQ(order[i].list, list) << "position " << i + 1;
     }
-    EXPECT_EQ(order[24].mode, Mode::Install);
-    EXPECT_FALSE(order[24].list.has_value());
+    EXPECT_EQ(order[32].mode, Mode::Install);
+    EXPECT_FALSE(order[32].list.has_value());
 }
 
 TEST(CommandTableTest, EveryListItemAndEveryButtonAndMenuItemHasItsOneRow) {
@@ -122,6 +126,35 @@ TEST(DispatchTest, EachClickRunsOneActionAndSearchesAgain) {
     f.pressStart(Mode::Normal, u"进入Shell");
     EXPECT_EQ(f.platform.typed(), u"adb shell reboot\radb shell\r");
     EXPECT_EQ(f.platform.posts.back().window, 0x9999u);
+}
+
+// Each item for today's phones, every box answered Yes, its file valid or chosen.
+TEST(CommandTableTest, TodaysPhonesItemsTypeTheirLines) {
+    const std::vector<std::uint8_t> boot{'A', 'N', 'D', 'R', 'O', 'I', 'D', '!', 0, 1, 0, 0};
+    const std::vector<std::uint8_t> initBoot{'A', 'N', 'D', 'R', 'O', 'I', 'D', '!', 0, 0, 0, 0};
+    const std::tuple<Mode, std::u16string, std::vector<std::uint8_t>, std::u16string> rows[] = {
+        {Mode::Normal, u"重启进入Fastbootd", {}, u"adb reboot fastboot"},
+        {Mode::Bootloader, u"查看槽位", {}, u"fastboot getvar current-slot"},
+        {Mode::Bootloader, u"切换槽位", {}, u"fastboot set_active other"},
+        {Mode::Bootloader, u"临时启动", boot, u"fastboot boot D:\\twrp.img"},
+        {Mode::Bootloader, u"临时启动", initBoot, u""},  // no kernel to start: an error box
+        {Mode::Bootloader, u"刷入Init_boot", initBoot, u"fastboot flash init_boot D:\\twrp.img"},
+        {Mode::Bootloader,
+         u"刷入vbmeta",
+         {'A', 'V', 'B', '0'},
+         u"fastboot --disable-verity --disable-verification flash vbmeta D:\\twrp.img"},
+        {Mode::Bootloader, u"进入Fastbootd", {}, u"fastboot reboot fastboot"},
+        {Mode::Bootloader, u"解锁BL", {}, u"fastboot flashing unlock"},
+    };
+    for (const auto& [mode, item, chosenFile, line] : rows) {
+        FormFixture f;
+        f.platform.setFile(u"D:\\twrp.img", chosenFile);
+        f.view.chosenFiles = {u"D:\\twrp.img"};
+        f.view.boxAnswers = {BoxAnswer::Yes, BoxAnswer::Yes};
+        f.pressStart(mode, item);
+        EXPECT_EQ(f.view.statusWrites.front(), u"");
+        EXPECT_EQ(utf8(f.platform.typed()), utf8(line.empty() ? line : line + u"\r"));
+    }
 }
 
 }  // namespace

@@ -44,17 +44,23 @@ const Bytes kTar = [] {
     std::ranges::copy(std::string("boot.img"), header.begin());
     return header;
 }();
+const Bytes kInitBootImage = withBytesAt(64, 0, {'A', 'N', 'D', 'R', 'O', 'I', 'D', '!'});
+const Bytes kVbmetaImage = withBytesAt(64, 0, {'A', 'V', 'B', '0'});
 
 struct Format {
     const char* name;
     const Bytes* start;
     bool flashPackage;  // counts as update.zip
-    bool bootImage;     // counts as boot.img and recovery.img
+    bool bootImage;     // counts as boot.img, recovery.img and a temporary boot
     bool systemImage;   // counts as system.img
+    bool initBootImage = false;
+    bool vbmetaImage = false;
 };
 
 const Format kFormats[] = {
     {"boot image", &kBootImage, false, true, false},
+    {"init_boot image", &kInitBootImage, false, true, false, true},
+    {"vbmeta image", &kVbmetaImage, false, false, false, false, true},
     {"sparse image", &kSparseImage, false, false, true},
     {"ext4 image", &kExt4Image, false, false, true},
     {"EROFS image", &kErofsImage, false, false, true},
@@ -73,6 +79,12 @@ TEST(ImageCheckTest, EachActionTakesItsOwnFormatsOnly) {
                   format.bootImage);
         EXPECT_EQ(!imageWarning(ExpectedImage::SystemImage, *format.start, kPath),
                   format.systemImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::TemporaryBootImage, *format.start, kPath),
+                  format.bootImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::InitBootImage, *format.start, kPath),
+                  format.initBootImage);
+        EXPECT_EQ(!imageWarning(ExpectedImage::VbmetaImage, *format.start, kPath),
+                  format.vbmetaImage);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "driver/FileWriting.h"
 #include "driver/ImageFiles.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
@@ -167,6 +168,25 @@ TEST_F(BootloaderModeTest, ATextThatIsNoItemRunsNothing) {
         EXPECT_EQ(statusText(), kEarlierStatus);
     }
     EXPECT_EQ(typedText(), L"");
+}
+
+// A custom recovery is started once from the image the user chose, wherever it is.
+TEST_F(BootloaderModeTest, TemporaryBootStartsTheBootImageChosenInTheOpenDialog) {
+    const FileElsewhere image(L"C:\\下载 文件", L"twrp-3.7.0.img", bootImage());
+    startBootloaderItem(L"临时启动");
+    expectOpenDialog(L"选择要临时启动的镜像").chooseFile(image.path());
+    EXPECT_EQ(typedText(), enteredLine(L"fastboot boot \"" + image.path() + L"\""));
+}
+
+TEST_F(BootloaderModeTest, SwitchingTheSlotIsTypedOnlyWhenItsWarningIsAnsweredYes) {
+    for (const int answer : {IDNO, IDYES}) {
+        startBootloaderItem(L"切换槽位");
+        ProgramDialog warning = waitForDialog();
+        EXPECT_EQ(warning.title(), L"警告");
+        EXPECT_EQ(warning.defaultButton(), IDNO);
+        warning.press(answer);
+        EXPECT_EQ(typedText(), answer == IDYES ? enteredLine(L"fastboot set_active other") : L"");
+    }
 }
 
 }  // namespace
