@@ -22,7 +22,7 @@ vantrel_e2e_probes_in_build=tests/e2e
 vantrel_standin_console_in_build=tools/standin-console/standin-console.exe
 
 # What the end-to-end run of the 32-bit vantrel.exe needs from a 32-bit build.
-vantrel_win32_e2e_targets=(vantrel vantrel_e2e_probe vantrel_e2e_probe_host)
+vantrel_win32_e2e_targets=(vantrel vantrel_e2e_probe vantrel_e2e_probe_host vantrel_e2e_devmgr)
 
 # Configures BUILD_DIR with PRESET unless it is configured already: later
 # builds re-run CMake by themselves when a CMakeLists.txt changes (a changed

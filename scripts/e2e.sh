@@ -180,11 +180,12 @@ cp "$build_dir/$vantrel_exe_in_build" "$work_dir/programs/"
 cp "$build_dir/$(dirname "$vantrel_e2e_driver_in_build")"/*.{exe,dll,sys} "$work_dir/programs/e2e/"
 cp "$build_dir/$(dirname "$vantrel_win32_tests_in_build")"/*.{exe,dll} "$work_dir/programs/win32/"
 if $run_32_bit; then
-    # The 32-bit program needs the probes of its own bitness beside it.
+    # The 32-bit program needs the probes and the stand-in devmgr.dll of its
+    # own bitness beside it.
     probes_32="$build_dir_32/$vantrel_e2e_probes_in_build"
     mkdir "$work_dir/programs/x86"
     cp "$build_dir_32/$vantrel_exe_in_build" "$probes_32/probehost.exe" \
-        "$probes_32/probe.dll" "$work_dir/programs/x86/"
+        "$probes_32/probe.dll" "$probes_32/devmgr.dll" "$work_dir/programs/x86/"
 fi
 use_programs "$work_dir/programs"
 

@@ -1,5 +1,7 @@
 #include "actions/ApkFile.h"
 
+#include <initializer_list>
+
 #include "actions/PathArgument.h"
 #include "text/AsciiText.h"
 
@@ -13,6 +15,16 @@ bool endsWithApk(std::u16string_view path) {
 }
 
 }  // namespace
+
+bool isApkNotice(std::u16string_view text1) {
+    for (const std::u16string_view notice :
+         {kDropOneApkStatus, kRenameDroppedApkStatus, kChooseOneApkStatus, kRenameChosenFileText}) {
+        if (text1 == notice) {
+            return true;
+        }
+    }
+    return false;
+}
 
 ApkCheck checkApkFiles(std::span<const std::u16string> paths, Platform& platform) {
     if (paths.size() != 1 || !endsWithApk(paths.front()) ||

@@ -16,4 +16,13 @@ enum class ApkCheck {
 
 ApkCheck checkApkFiles(std::span<const std::u16string> paths, Platform& platform);
 
+// What Text1 shows instead of a path when a dropped or chosen file is no APK
+// that the install line can take.
+inline constexpr std::u16string_view kDropOneApkStatus = u"请拖入一个.apk文件";
+inline constexpr std::u16string_view kRenameDroppedApkStatus = u"文件名含有%或引号，请改名后再拖入";
+inline constexpr std::u16string_view kChooseOneApkStatus = u"请选择一个.apk文件";
+
+// Whether Text1 holds exactly one of those notices, which is no path to install.
+bool isApkNotice(std::u16string_view text1);
+
 }  // namespace vantrel

@@ -25,7 +25,6 @@ constexpr std::array kImageFilters{FileFilter{u"镜像文件 (*.img)", u"*.img"}
 constexpr std::array kPackageFilters{FileFilter{u"刷机包 (*.zip)", u"*.zip"}, kAllFiles};
 constexpr std::array kApkFilters{FileFilter{u"APK文件 (*.apk)", u"*.apk"}, kAllFiles};
 constexpr std::u16string_view kApkChooserTitle = u"选择要安装的APK";
-constexpr std::u16string_view kChooseOneApkStatus = u"请选择一个.apk文件";
 
 // An Open dialog for a file of these types, starting in the work folder
 // when it is there.
@@ -163,7 +162,9 @@ void runTemporaryBoot(Session& session, const TemporaryBoot& action) {
 }
 
 void runApkInstall(Session& session) {
-    if (isBlank(session.view.statusText()) && !apkChosen(session)) {
+    // A notice that Text1 shows in place of a path is none: the APK is chosen anew.
+    if (const std::u16string text1 = session.view.statusText();
+        (isBlank(text1) || isApkNotice(text1)) && !apkChosen(session)) {
         return;
     }
     // Text1 holds the user's path here: it is read, never cleared or overwritten,

@@ -8,9 +8,6 @@
 
 namespace vantrel {
 
-inline constexpr std::u16string_view kDropOneApkStatus = u"请拖入一个.apk文件";
-inline constexpr std::u16string_view kRenameDroppedApkStatus = u"文件名含有%或引号，请改名后再拖入";
-
 // What a drop does to the window: Text1's new text, and whether install mode
 // is selected first.
 struct DropOutcome {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "actions/BoxTitles.h"
 #include "actions/CommandTable.h"
 #include "actions/ConsoleCommands.h"
 #include "actions/RunAction.h"
@@ -120,10 +121,17 @@ void Form::windowActivated() {
 }
 
 void Form::showPhoneDetails() {
-    if (phoneReport_) {
-        const Running box(actionsRunning_);
-        session_.view.messageBox(statusDetails(*phoneReport_, missingTools_), BoxKind::Information,
-                                 kPhoneStatusTitle);
+    if (!phoneReport_) {
+        return;
+    }
+    // The look that may come meanwhile must not change what the user answers.
+    const std::optional<std::u16string> node = phoneReport_->nodeWithoutDriver;
+    const Running box(actionsRunning_);
+    const BoxAnswer answer = session_.view.messageBox(
+        statusDetails(*phoneReport_, missingTools_),
+        node ? BoxKind::Question : BoxKind::Information, kPhoneStatusTitle);
+    if (node && answer == BoxAnswer::Yes && !session_.view.showDeviceProperties(*node)) {
+        session_.view.messageBox(kDriverByHandText, BoxKind::Information, kHintTitle);
     }
 }
 

@@ -32,9 +32,10 @@ bool isCompositeInterface(std::u16string_view instanceId) {
     return containsIgnoringAsciiCase(instanceId, u"&MI_");
 }
 
-AttachedPhone attachedPhone(PhoneMode mode, const UsbDeviceFacts& usbDevice) {
-    return {phoneName(usbDevice.product), mode,
-            serialFromDescriptor(usbDevice.serialDescriptor, usbDevice.instanceId)};
+AttachedPhone attachedPhone(const PhoneNode& node, const UsbDeviceFacts& usbDevice) {
+    return {phoneName(usbDevice.product), node.mode,
+            serialFromDescriptor(usbDevice.serialDescriptor, usbDevice.instanceId),
+            node.instanceId};
 }
 
 void addInOrder(std::vector<AttachedPhone>& phones, AttachedPhone phone) {

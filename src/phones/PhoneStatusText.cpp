@@ -14,8 +14,10 @@ constexpr std::u16string_view kAdbAdvice =
 constexpr std::u16string_view kFastbootAdvice = u"Fastboot：请使用“BL模式”里的操作。";
 constexpr std::u16string_view kToolsAdvice =
     u"请把Android SDK Platform-Tools里的adb.exe、fastboot.exe和它们的DLL文件复制到C:\\ADB。";
+// Both ways that need no download come with Windows 10 and 11.
 constexpr std::u16string_view kNoDriverAdvice =
-    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。";
+    u"无驱动：请安装手机厂商的USB驱动或Google USB驱动，然后重新插拔数据线。Windows 10和11不用下载驱动也可以：在“Windows 更新”→“高级选项”→“可选更新”里安装“Android Bootloader Interface”（手机以Fastboot模式连接过以后才会出现）；或者在“更新驱动程序”向导里选择“通用串行总线设备”→“WinUsb设备”。";
+constexpr std::u16string_view kDriverPageQuestion = u"是否打开这台手机的设备属性，以安装驱动？";
 
 // "手机已连接（ADB）" for one phone, "已连接3台手机（ADB）" for more.
 std::u16string phonesInOneMode(unsigned count, std::u16string_view mode) {
@@ -92,6 +94,9 @@ PhoneReport phoneReport(std::span<const AttachedPhone> phones) {
             line += u"，序列号";
             line += *phone.serial;
         }
+        if (phone.mode == PhoneMode::WithoutDriver && !report.nodeWithoutDriver) {
+            report.nodeWithoutDriver = phone.instanceId;
+        }
     }
     return report;
 }
@@ -134,6 +139,11 @@ std::u16string statusDetails(const PhoneReport& report, MissingTools missing) {
     if (toolsMissing) {
         text += kLineBreak;
         text += kToolsAdvice;
+    }
+    if (report.nodeWithoutDriver) {
+        text += kLineBreak;
+        text += kLineBreak;
+        text += kDriverPageQuestion;
     }
     return text;
 }

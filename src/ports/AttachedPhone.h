@@ -29,6 +29,9 @@ struct AttachedPhone {
     // Exactly as the phone reports it, which adb and fastboot match by case;
     // nothing when it could not be read or is no serial that a console may take.
     std::optional<std::u16string> serial;
+    // The device node's instance ID exactly as SetupAPI lists it: the node
+    // whose driver Device Manager installs.
+    std::u16string instanceId{};
 
     bool operator==(const AttachedPhone&) const = default;
 };

@@ -78,6 +78,10 @@ class View {
     // The system's modal Open dialog: the chosen file's full path; nothing on
     // Cancel, or when the dialog could not be shown.
     virtual std::optional<std::u16string> chooseFile(const FileChoice& choice) = 0;
+    // Windows' own modal Properties dialog of the device node with that
+    // instance ID, whose driver page installs its driver; false when it
+    // cannot be shown.
+    virtual bool showDeviceProperties(std::u16string_view instanceId) = 0;
 };
 
 }  // namespace vantrel

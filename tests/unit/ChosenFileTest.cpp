@@ -177,5 +177,19 @@ TEST(ChosenApkTest, ABlankPathChoosesTheApkAndOnlyAnApkIsInstalled) {
     }
 }
 
+// A notice that a drop or a choice left in Text1 is no path: Start chooses anew.
+TEST(ChosenApkTest, ANoticeInText1CountsAsNoPath) {
+    for (const std::u16string_view notice :
+         {u"请选择一个.apk文件", u"文件名含有%或引号，请改名后再选择", u"请拖入一个.apk文件",
+          u"文件名含有%或引号，请改名后再拖入"}) {
+        FormFixture f;
+        f.platform.setEntry(u"D:\\a.apk", EntryKind::OrdinaryFile);
+        f.view.text1 = notice;
+        f.view.chosenFiles = {u"D:\\a.apk"};
+        f.pressStart(Mode::Install);
+        EXPECT_EQ(f.platform.typed(), u"adb install D:\\a.apk\r") << utf8(notice);
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::testing

@@ -265,6 +265,9 @@ class FakeView : public View {
     std::deque<BoxAnswer> boxAnswers;         // an empty queue answers OK
     // Paths chosen in Open dialogs; an empty queue cancels.
     std::deque<std::u16string> chosenFiles;
+    // The nodes whose Properties dialog opened, and whether it can open.
+    std::vector<std::u16string> devicePropertiesShown;
+    bool devicePropertiesOpen = true;
     // Runs while each dialog is open, as the window's other messages do then.
     std::function<void()> whileDialogOpen;
 
@@ -335,6 +338,11 @@ class FakeView : public View {
         std::u16string chosen = chosenFiles.front();
         chosenFiles.pop_front();
         return chosen;
+    }
+
+    bool showDeviceProperties(std::u16string_view instanceId) override {
+        devicePropertiesShown.emplace_back(instanceId);
+        return devicePropertiesOpen;
     }
 
   private:

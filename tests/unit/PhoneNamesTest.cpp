@@ -104,7 +104,7 @@ TEST(PhoneNamesTest, TheBoxNamesEachPhoneAndThePromptOffersTheAddressableOnes) {
     for (const auto& c : cases) {
         std::vector<AttachedPhone> phones;
         for (const Listed& listed : c.listed) {
-            addInOrder(phones, attachedPhone(listed.mode, listed.usbDevice));
+            addInOrder(phones, attachedPhone({u"", listed.mode}, listed.usbDevice));
         }
         const std::u16string box = statusDetails(phoneReport(phones), {});
         EXPECT_EQ(utf8(box.substr(0, c.boxStart.size())), utf8(c.boxStart));

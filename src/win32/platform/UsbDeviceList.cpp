@@ -135,8 +135,7 @@ std::optional<std::vector<AttachedPhone>> UsbDeviceQuery::phones() const {
     const UniqueDeviceInfoSet set = emptyDeviceSet(*api_);
     std::vector<AttachedPhone> phones;
     for (const PhoneNode& node : nodes) {
-        addInOrder(phones,
-                   attachedPhone(node.mode, usbDeviceOf(*api_, set.get(), node.instanceId)));
+        addInOrder(phones, attachedPhone(node, usbDeviceOf(*api_, set.get(), node.instanceId)));
     }
     return phones;
 }

@@ -491,4 +491,8 @@ std::optional<std::u16string> MainWindow::chooseFile(const FileChoice& choice) {
     return openFileDialog_.show(window_.get(), choice);
 }
 
+bool MainWindow::showDeviceProperties(std::u16string_view instanceId) {
+    return devicePropertiesDialog_.show(window_.get(), instanceId);
+}
+
 }  // namespace vantrel::win32

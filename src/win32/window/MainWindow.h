@@ -10,6 +10,7 @@
 #include "ports/View.h"
 #include "win32/common/UniqueHandles.h"
 #include "win32/window/ControlWindows.h"
+#include "win32/window/DevicePropertiesDialog.h"
 #include "win32/window/OpenFileDialog.h"
 #include "win32/window/PhoneCounter.h"
 
@@ -51,6 +52,7 @@ class MainWindow final : public View {
     BoxAnswer messageBox(std::u16string_view text, BoxKind kind,
                          std::u16string_view title) override;
     std::optional<std::u16string> chooseFile(const FileChoice& choice) override;
+    bool showDeviceProperties(std::u16string_view instanceId) override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,6 +89,7 @@ class MainWindow final : public View {
     UniqueResource<HDEVNOTIFY, &UnregisterDeviceNotification> deviceNotification_;
     std::optional<PhoneCounter> phoneCounter_;
     OpenFileDialog openFileDialog_;
+    DevicePropertiesDialog devicePropertiesDialog_;
     DWORD creationError_ = ERROR_SUCCESS;
     int showCommand_ = SW_SHOWNORMAL;
     HWND focusBeforeDeactivation_ = nullptr;

@@ -28,4 +28,18 @@ class FileElsewhere {
     std::wstring path_;
 };
 
+// A file that the build makes for the program's bitness (beside the driver,
+// or beside the 32-bit probes), copied for one scope into the system folder
+// where the program's Windows looks: system32, or syswow64 for a 32-bit one.
+class SystemFolderFile {
+  public:
+    SystemFolderFile(const std::wstring& name, DWORD programProcessId);
+    ~SystemFolderFile();
+    SystemFolderFile(const SystemFolderFile&) = delete;
+    SystemFolderFile& operator=(const SystemFolderFile&) = delete;
+
+  private:
+    std::wstring path_;
+};
+
 }  // namespace e2e
