@@ -48,7 +48,7 @@ constexpr const wchar_t* kCombo1Items[] = {
 constexpr const wchar_t* kCombo2Items[] = {
     L"寻找Fastboot", L"刷Recovery",    L"重启",     L"刷入System", L"OEM解锁",
     L"刷入Boot",     L"查看槽位",      L"切换槽位", L"临时启动",   L"刷入Init_boot",
-    L"刷入vbmeta",   L"进入Fastbootd", L"解锁BL",
+    L"刷入vbmeta",   L"进入Fastbootd", L"解锁BL",   L"线刷",
 };
 constexpr const wchar_t* kCombo3Items[] = {L"从电脑到手机", L"从手机到电脑"};
 

@@ -4,7 +4,7 @@
 # libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer) and runs them on
 # their corpora. Each target is named by its corpus folder in tests/fuzz/corpus.
 
-vantrel_fuzz_targets=(dropped-file-list usb-serial)
+vantrel_fuzz_targets=(dropped-file-list usb-serial flash-script)
 
 # Replays the seeds in the repository and the build folder's corpus of the
 # target, then fuzzes until SECONDS have passed since the start (a replay that

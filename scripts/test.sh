@@ -2,7 +2,7 @@
 # Sets up a fresh Debian machine and runs every test: the icon and packaging
 # checks, the core's unit tests natively, once plain and once with
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets (their
-# corpora replayed and at most 5 s of fuzzing in all, which checks that they
+# corpora replayed and at most 6 s of fuzzing in all, which checks that they
 # still hold; scripts/fuzz.sh searches longer), the Windows builds (the whole 64-bit tree;
 # of the 32-bit one what the end-to-end run needs), the Win32 layer's tests
 # and the end-to-end suite under Wine, 32-bit program included wherever the
@@ -118,8 +118,8 @@ step "Release ZIP file names" python3 packaging/test_release_zip.py
 step "Unit tests (native)" unit_tests
 step "Unit tests with AddressSanitizer and UndefinedBehaviorSanitizer (native, g++)" \
     sanitized_unit_tests
-step "The readers of dropped file lists and of USB serial descriptors: their fuzz corpora replayed, then fuzzed for at most 5 s in all (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
-    vantrel_fuzz_all 5 shared
+step "The readers of dropped file lists, USB serial descriptors and flash scripts: their fuzz corpora replayed, then fuzzed for at most 6 s in all (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, clang)" \
+    vantrel_fuzz_all 6 shared
 step "Windows builds: 64-bit, and the 32-bit program and probes (MinGW-w64, warnings are errors)" \
     windows_builds
 wine_setup_status=0

@@ -54,6 +54,9 @@ struct TemporaryBoot {
     std::u16string_view linePrefix;
 };
 
+// 线刷: run the flash script of a vendor's fastboot ROM that the user chooses.
+struct RomScriptFlash {};
+
 // Copy a phone partition to a file on the phone with dd: a line composed of two answers.
 struct FirmwareExtraction {};
 
@@ -86,8 +89,8 @@ struct PairWirelessly {};
 
 using Action =
     std::variant<FixedLine, WarnedLine, LineThenStatus, PromptedLine, GuardedFileAction,
-                 TemporaryBoot, FirmwareExtraction, ClockSync, Transfer, ApkInstall, OpenConsole,
-                 AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
+                 TemporaryBoot, RomScriptFlash, FirmwareExtraction, ClockSync, Transfer, ApkInstall,
+                 OpenConsole, AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
 
 inline constexpr std::u16string_view kTransferStatus = u"传输中勿关黑窗口。";
 

@@ -113,6 +113,7 @@ constexpr std::array kCommands{
     bootloader("enterFastbootd", u"进入Fastbootd", FixedLine{u"fastboot reboot fastboot"}),
     bootloader("unlockByFlashing", u"解锁BL",
                WarnedLine{kFlashingUnlockWarning, u"fastboot flashing unlock"}),
+    bootloader("flashRomScript", u"线刷", RomScriptFlash{}),
     transfer("pushToPhone", u"从电脑到手机",
              Transfer{u"adb push ", kPushSourcePrompt, u"C:\\ADB\\adbjz.doc",
                       kPushDestinationPrompt, u"/sdcard"}),

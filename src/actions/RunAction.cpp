@@ -8,6 +8,7 @@
 #include "actions/ConsoleCommands.h"
 #include "actions/DeviceCommands.h"
 #include "actions/FileActions.h"
+#include "actions/RomScriptFlash.h"
 #include "actions/TypeLine.h"
 
 namespace vantrel {
@@ -100,6 +101,7 @@ void runAction(Session& session, const Action& action) {
                    [&](const PromptedLine& a) { runPromptedLine(session, a); },
                    [&](const GuardedFileAction& a) { runGuardedFileAction(session, a); },
                    [&](const TemporaryBoot& a) { runTemporaryBoot(session, a); },
+                   [&](const RomScriptFlash&) { runRomScriptFlash(session); },
                    [&](const FirmwareExtraction&) { runFirmwareExtraction(session); },
                    [&](const ClockSync&) { runClockSync(session); },
                    [&](const Transfer& a) { runTransfer(session, a); },

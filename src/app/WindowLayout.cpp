@@ -67,10 +67,10 @@ constexpr std::array<std::u16string_view, 17> kNormalActions{
     u"同步时间", u"安装Magisk", u"安装X-pore", u"安装X浏览器", u"重启进入Fastbootd",
 };
 
-constexpr std::array<std::u16string_view, 13> kBootloaderActions{
+constexpr std::array<std::u16string_view, 14> kBootloaderActions{
     u"寻找Fastboot", u"刷Recovery",    u"重启",     u"刷入System", u"OEM解锁",
     u"刷入Boot",     u"查看槽位",      u"切换槽位", u"临时启动",   u"刷入Init_boot",
-    u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",
+    u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",   u"线刷",
 };
 
 constexpr std::array<std::u16string_view, 2> kTransferDirections{u"从电脑到手机", u"从手机到电脑"};

@@ -25,26 +25,26 @@ std::vector<StartTest> startTests() {
 
 TEST(StartOrderTest, TestsTheEntriesInTheirFixedOrder) {
     const std::vector<std::u16string_view> expected{
-        u"无线调试",     u"显示包名",          u"卸载Apk",      u"模拟按键",      u"提取固件",
-        u"同步时间",     u"安装Magisk",        u"安装X-pore",   u"安装X浏览器",   u"手机重启",
-        u"手机关机",     u"进入Shell",         u"列出ADB设备",  u"重启进入Rec",   u"重启进入BL",
-        u"ADB刷机",      u"重启进入Fastbootd", u"寻找Fastboot", u"刷Recovery",    u"重启",
-        u"刷入System",   u"刷入Boot",          u"OEM解锁",      u"查看槽位",      u"切换槽位",
-        u"临时启动",     u"刷入Init_boot",     u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",
-        u"从电脑到手机", u"从手机到电脑"};
+        u"无线调试",   u"显示包名",          u"卸载Apk",      u"模拟按键",      u"提取固件",
+        u"同步时间",   u"安装Magisk",        u"安装X-pore",   u"安装X浏览器",   u"手机重启",
+        u"手机关机",   u"进入Shell",         u"列出ADB设备",  u"重启进入Rec",   u"重启进入BL",
+        u"ADB刷机",    u"重启进入Fastbootd", u"寻找Fastboot", u"刷Recovery",    u"重启",
+        u"刷入System", u"刷入Boot",          u"OEM解锁",      u"查看槽位",      u"切换槽位",
+        u"临时启动",   u"刷入Init_boot",     u"刷入vbmeta",   u"进入Fastbootd", u"解锁BL",
+        u"线刷",       u"从电脑到手机",      u"从手机到电脑"};
     const auto order = startTests();
-    ASSERT_EQ(order.size(), 33u);
+    ASSERT_EQ(order.size(), 34u);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(order[i].itemText, expected[i]) << "position " << i + 1;
-        const Mode mode = i < 17 ? Mode::Normal : i < 30 ? Mode::Bootloader : Mode::Transfer;
+        const Mode mode = i < 17 ? Mode::Normal : i < 31 ? Mode::Bootloader : Mode::Transfer;
         const List list = i < 17   ? List::NormalActions
-                          : i < 30 ? List::BootloaderActions
+                          : i < 31 ? List::BootloaderActions
                                    : List::TransferDirections;
         EXPECT_EQ(order[i].mode, mode) << "position " << i + 1;
         EXPECT_EQ(order[i].list, list) << "position " << i + 1;
     }
-    EXPECT_EQ(order[32].mode, Mode::Install);
-    EXPECT_FALSE(order[32].list.has_value());
+    EXPECT_EQ(order[33].mode, Mode::Install);
+    EXPECT_FALSE(order[33].list.has_value());
 }
 
 TEST(CommandTableTest, EveryListItemAndEveryButtonAndMenuItemHasItsOneRow) {

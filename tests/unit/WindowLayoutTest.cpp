@@ -86,7 +86,7 @@ TEST(WindowLayoutTest, ListsStartWithTheirFirstItemInAFieldOfTheSharedHeight) {
         EXPECT_EQ(controlDefinition(combo).rect.height, kListFieldHeightTwips);
     }
     EXPECT_EQ(listItems(kNormalActionList).size(), 17u);
-    EXPECT_EQ(listItems(kBootloaderActionList).size(), 13u);
+    EXPECT_EQ(listItems(kBootloaderActionList).size(), 14u);
     EXPECT_EQ(listItems(kTransferDirectionList).size(), 2u);
     EXPECT_EQ(listItems(kNormalActionList)[14], u"安装X-pore");
     EXPECT_EQ(listItems(kBootloaderActionList)[4], u"OEM解锁");

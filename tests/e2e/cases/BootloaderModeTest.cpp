@@ -189,5 +189,23 @@ TEST_F(BootloaderModeTest, SwitchingTheSlotIsTypedOnlyWhenItsWarningIsAnsweredYe
     }
 }
 
+// A ROM unpacked to a plain path: its script that keeps the data runs, once
+// confirmed, in a child cmd from C:\ADB, where fastboot is.
+TEST_F(BootloaderModeTest, AFlashScriptThatKeepsTheDataRunsInAChildCmdOnceConfirmed) {
+    const WorkFolderTools tools;
+    const FileElsewhere script(
+        L"C:\\venus_global", L"flash_all_except_storage.bat",
+        "fastboot %* getvar product 2>&1 | findstr /r /c:\"^product: *venus\" || exit /B 1\r\n"
+        "fastboot %* flash boot %~dp0images\\boot.img || @echo \"Flash boot error\" && exit 1\r\n");
+    const FileElsewhere image(L"C:\\venus_global\\images", L"boot.img", bootImage());
+    startBootloaderItem(L"线刷");
+    expectOpenDialog(L"选择线刷包里的刷机脚本").chooseFile(script.path());
+    ProgramDialog confirmation = waitForDialog();
+    EXPECT_EQ(confirmation.title(), L"提示");
+    EXPECT_NE(confirmation.messageText().find(L"适用机型：venus"), std::wstring::npos);
+    confirmation.press(IDYES);
+    EXPECT_EQ(typedText(), enteredLine(L"cmd /d /c \"cd /d C:\\ADB&&" + script.path() + L"\""));
+}
+
 }  // namespace
 }  // namespace e2e

@@ -120,11 +120,11 @@ TEST_F(WindowTest, ListsHoldTheirItemsInOrder) {
             L"手机重启", L"手机关机", L"进入Shell", L"列出ADB设备", L"重启进入Rec", L"重启进入BL",
             L"ADB刷机", L"无线调试", L"模拟按键", L"显示包名", L"卸载Apk", L"提取固件", L"同步时间",
             L"安装Magisk", L"安装X-pore", L"安装X浏览器", L"重启进入Fastbootd"}));
-    EXPECT_EQ(
-        window().listItems(kBootloaderActionList),
-        (std::vector<std::wstring>{L"寻找Fastboot", L"刷Recovery", L"重启", L"刷入System",
-                                   L"OEM解锁", L"刷入Boot", L"查看槽位", L"切换槽位", L"临时启动",
-                                   L"刷入Init_boot", L"刷入vbmeta", L"进入Fastbootd", L"解锁BL"}));
+    EXPECT_EQ(window().listItems(kBootloaderActionList),
+              (std::vector<std::wstring>{L"寻找Fastboot", L"刷Recovery", L"重启", L"刷入System",
+                                         L"OEM解锁", L"刷入Boot", L"查看槽位", L"切换槽位",
+                                         L"临时启动", L"刷入Init_boot", L"刷入vbmeta",
+                                         L"进入Fastbootd", L"解锁BL", L"线刷"}));
     EXPECT_EQ(window().listItems(kTransferDirectionList),
               (std::vector<std::wstring>{L"从电脑到手机", L"从手机到电脑"}));
 }
