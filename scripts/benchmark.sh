@@ -78,8 +78,8 @@ minimal_memory_ratio=$(ratio "$vantrel_kib" "$minimal_kib")
 
 echo
 echo "Vantrel benchmark: $(basename "$release"), $("$VANTREL_WINE" --version)"
-echo "vantrel.exe x64, stripped:  $size_x64 bytes ($((size_x64 / 1024)) KiB), goal < 200 KB: $(
-    verdict "$size_x64" 199999)"
+echo "vantrel.exe x64, stripped:  $size_x64 bytes ($((size_x64 / 1024)) KiB), goal < 220,000 bytes: $(
+    verdict "$size_x64" 219999)"
 echo "vantrel.exe x86, stripped:  $size_x86 bytes ($((size_x86 / 1024)) KiB)"
 echo "DLLs imported, x64:         $(imports x86_64-w64-mingw32-objdump "$release/x64/vantrel.exe")"
 echo "DLLs imported, x86:         $(imports i686-w64-mingw32-objdump "$release/x86/vantrel.exe")"
