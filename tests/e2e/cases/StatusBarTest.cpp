@@ -44,11 +44,16 @@ class StatusBarTest : public VantrelTest {
 
     void TearDown() override {
         VantrelTest::TearDown();
+        devmgr_.reset();  // once the program that loaded it is gone
         phones_.clear();
         tools_.reset();
     }
 
     WorkFolderTools& tools() { return *tools_; }
+    // The stand-in devmgr.dll, which the program loads from the system folder.
+    SystemFolderFile& makeStandInDevmgr() {
+        return devmgr_.emplace(L"devmgr.dll", window().processId());
+    }
 
     // Plugs a phone in, or pulls one out, as Windows tells every window.
     const FakeUsbDevice& plugIn(FakeDeviceKind kind) {
@@ -84,6 +89,7 @@ class StatusBarTest : public VantrelTest {
     };
 
     std::optional<WorkFolderTools> tools_;
+    std::optional<SystemFolderFile> devmgr_;
     std::list<Phone> phones_;
     int serial_ = 0;
 };
@@ -146,6 +152,7 @@ TEST_F(StatusBarTest, APhoneIsNamedWithTheSerialItReportsAndOfferedByChooseDevic
 // through devmgr.dll, which Wine lacks: the way by hand is told until the
 // stand-in is in the system folder, which records the command line.
 TEST_F(StatusBarTest, APhoneWithoutDriverHasItsDriverPageOpenedByYes) {
+    SystemFolderFile& devmgrDll = makeStandInDevmgr();
     const std::wstring id = plugIn(FakeDeviceKind::PhoneWithoutDriverKey).instanceId();
     expectBar(L"手机已连接，但没有驱动");
     const auto answerYes = [&] {
@@ -158,7 +165,7 @@ TEST_F(StatusBarTest, APhoneWithoutDriverHasItsDriverPageOpenedByYes) {
     ProgramDialog byHand = waitForDialog();
     EXPECT_EQ(byHand.title(), L"提示");
     byHand.press(IDOK);
-    const SystemFolderFile devmgr(L"devmgr.dll", window().processId());
+    devmgrDll.place();
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kDevmgrRecordKey, kDevmgrRecordValue);
     answerYes();
     window().settle();

@@ -44,8 +44,12 @@ SystemFolderFile::SystemFolderFile(const std::wstring& name, DWORD programProces
     wchar_t folder[MAX_PATH] = {};
     (native ? GetSystemDirectoryW : GetSystemWow64DirectoryW)(folder, MAX_PATH);
     path_ = std::wstring(folder) + L"\\" + name;
-    const std::wstring source = native ? besideDriver(name) : probeFolder32() + L"\\" + name;
-    if (!CopyFileW(source.c_str(), path_.c_str(), FALSE)) {
+    source_ = native ? besideDriver(name) : probeFolder32() + L"\\" + name;
+    DeleteFileW(path_.c_str());
+}
+
+void SystemFolderFile::place() {
+    if (!CopyFileW(source_.c_str(), path_.c_str(), FALSE)) {
         throw std::runtime_error("could not copy a file into the system folder");
     }
 }
