@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes each reader of outside input (dropped file lists, USB serial
-# descriptors, flash scripts) for as long as asked, with the sanitizers and corpora of
-# scripts/test.sh's short run. Worth a run after a change to a reader or to
-# any new reader of outside input.
+# descriptors, flash scripts) for as long as asked, with the sanitizers and
+# corpora of scripts/test.sh's short run. Worth a run after a change to a
+# reader or to any new reader of outside input.
 # Usage: scripts/fuzz.sh [SECONDS]   (each target; default 600)
 set -euo pipefail
 cd "$(dirname "$0")/.."
