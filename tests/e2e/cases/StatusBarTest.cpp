@@ -12,9 +12,9 @@
 
 #include "devmgr/DevmgrRecord.h"
 #include "driver/DriverOptions.h"
-#include "driver/FileWriting.h"
 #include "driver/MessagePump.h"
 #include "driver/OtherWindow.h"
+#include "driver/ProcessEnvironment.h"
 #include "driver/Processes.h"
 #include "driver/Units.h"
 #include "driver/VantrelTest.h"
@@ -40,19 +40,29 @@ class StatusBarTest : public VantrelTest {
         fakeusb::removeLeftoverFakeDevices();
         tools_.emplace();
         VantrelTest::SetUp();
+        // The system folder where the program's Windows looks for devmgr.dll
+        // (syswow64 for a 32-bit one), without one that a run left there.
+        wchar_t folder[MAX_PATH] = {};
+        (native() ? GetSystemDirectoryW : GetSystemWow64DirectoryW)(folder, MAX_PATH);
+        devmgrPath_ = std::wstring(folder) + L"\\devmgr.dll";
+        DeleteFileW(devmgrPath_.c_str());
     }
 
     void TearDown() override {
         VantrelTest::TearDown();
-        devmgr_.reset();  // once the program that loaded it is gone
+        // Only now: the program kept the stand-in mapped, and so undeletable.
+        DeleteFileW(devmgrPath_.c_str());
         phones_.clear();
         tools_.reset();
     }
 
     WorkFolderTools& tools() { return *tools_; }
-    // The stand-in devmgr.dll, which the program loads from the system folder.
-    SystemFolderFile& makeStandInDevmgr() {
-        return devmgr_.emplace(L"devmgr.dll", window().processId());
+    bool native() { return sameBitnessAsDriver(window().processId()); }
+    // The stand-in devmgr.dll of the program's bitness, where it looks for one.
+    void placeStandInDevmgr() {
+        const std::wstring built =
+            native() ? besideDriver(L"devmgr.dll") : probeFolder32() + L"\\devmgr.dll";
+        ASSERT_TRUE(CopyFileW(built.c_str(), devmgrPath_.c_str(), FALSE));
     }
 
     // Plugs a phone in, or pulls one out, as Windows tells every window.
@@ -89,7 +99,7 @@ class StatusBarTest : public VantrelTest {
     };
 
     std::optional<WorkFolderTools> tools_;
-    std::optional<SystemFolderFile> devmgr_;
+    std::wstring devmgrPath_;
     std::list<Phone> phones_;
     int serial_ = 0;
 };
@@ -152,7 +162,6 @@ TEST_F(StatusBarTest, APhoneIsNamedWithTheSerialItReportsAndOfferedByChooseDevic
 // through devmgr.dll, which Wine lacks: the way by hand is told until the
 // stand-in is in the system folder, which records the command line.
 TEST_F(StatusBarTest, APhoneWithoutDriverHasItsDriverPageOpenedByYes) {
-    SystemFolderFile& devmgrDll = makeStandInDevmgr();
     const std::wstring id = plugIn(FakeDeviceKind::PhoneWithoutDriverKey).instanceId();
     expectBar(L"手机已连接，但没有驱动");
     const auto answerYes = [&] {
@@ -165,7 +174,7 @@ TEST_F(StatusBarTest, APhoneWithoutDriverHasItsDriverPageOpenedByYes) {
     ProgramDialog byHand = waitForDialog();
     EXPECT_EQ(byHand.title(), L"提示");
     byHand.press(IDOK);
-    devmgrDll.place();
+    placeStandInDevmgr();
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kDevmgrRecordKey, kDevmgrRecordValue);
     answerYes();
     window().settle();

@@ -3,8 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "driver/DriverOptions.h"
-#include "driver/ProcessEnvironment.h"
 #include "win32/common/UniqueHandles.h"
 
 namespace e2e {
@@ -37,25 +35,6 @@ FileElsewhere::FileElsewhere(std::wstring folder, const std::wstring& name,
 FileElsewhere::~FileElsewhere() {
     DeleteFileW(path_.c_str());
     RemoveDirectoryW(folder_.c_str());
-}
-
-SystemFolderFile::SystemFolderFile(const std::wstring& name, DWORD programProcessId) {
-    const bool native = sameBitnessAsDriver(programProcessId);
-    wchar_t folder[MAX_PATH] = {};
-    (native ? GetSystemDirectoryW : GetSystemWow64DirectoryW)(folder, MAX_PATH);
-    path_ = std::wstring(folder) + L"\\" + name;
-    source_ = native ? besideDriver(name) : probeFolder32() + L"\\" + name;
-    DeleteFileW(path_.c_str());
-}
-
-void SystemFolderFile::place() {
-    if (!CopyFileW(source_.c_str(), path_.c_str(), FALSE)) {
-        throw std::runtime_error("could not copy a file into the system folder");
-    }
-}
-
-SystemFolderFile::~SystemFolderFile() {
-    DeleteFileW(path_.c_str());
 }
 
 }  // namespace e2e

@@ -28,23 +28,4 @@ class FileElsewhere {
     std::wstring path_;
 };
 
-// A file that the build makes for the program's bitness (beside the driver,
-// or beside the 32-bit probes), in the system folder where the program's
-// Windows looks (system32, or syswow64 for a 32-bit one) from place() on
-// until it goes: none before, whatever an earlier run left. It must outlive
-// the program, which keeps a DLL that it loaded mapped, and a mapped file
-// cannot be deleted.
-class SystemFolderFile {
-  public:
-    SystemFolderFile(const std::wstring& name, DWORD programProcessId);
-    ~SystemFolderFile();
-    void place();
-    SystemFolderFile(const SystemFolderFile&) = delete;
-    SystemFolderFile& operator=(const SystemFolderFile&) = delete;
-
-  private:
-    std::wstring source_;
-    std::wstring path_;
-};
-
 }  // namespace e2e
