@@ -93,5 +93,7 @@ using Action =
                  OpenConsole, AutoStartOn, AutoStartOff, ChooseDevice, ClearDevice, PairWirelessly>;
 
 inline constexpr std::u16string_view kTransferStatus = u"传输中勿关黑窗口。";
+// 刷入Init_boot's line, which 刷入Boot types too for an image without a kernel.
+inline constexpr std::u16string_view kInitBootLinePrefix = u"fastboot flash init_boot ";
 
 }  // namespace vantrel

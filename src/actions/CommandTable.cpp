@@ -100,7 +100,7 @@ constexpr std::array kCommands{
     bootloader("flashInitBoot", u"刷入Init_boot",
                GuardedFileAction{
                    u"请把文件名称为init_boot.img的文件，放在C:\\ADB目录下，并且保持数据线连接",
-                   u"C:\\ADB\\init_boot.img", u"fastboot flash init_boot ",
+                   u"C:\\ADB\\init_boot.img", kInitBootLinePrefix,
                    u"请确定单击了是,并且C:\\ADB\\init_boot.img文件存在",
                    ExpectedImage::InitBootImage, u"选择要刷入的Init_boot镜像"}),
     bootloader(

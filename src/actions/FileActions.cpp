@@ -16,7 +16,6 @@
 namespace vantrel {
 namespace {
 
-constexpr std::u16string_view kInitBootLinePrefix = u"fastboot flash init_boot ";
 constexpr std::u16string_view kInstallPrefix = u"adb install ";
 
 // Each dialog offers its own type first, then every file.
